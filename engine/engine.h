@@ -1,0 +1,122 @@
+#pragma once
+// The decimal string arithmetic: signed decimal numbers held as text, and the
+// operations on them. Text in, text out; no state between calls.
+//
+// Number string: an optional leading "-", digits "0"-"9" and at most one "."
+// anywhere (".5", "5." and "007.50" are numbers); the empty text is zero.
+// LargeAdd, LargeMultiply and LargeDiv drop "," and " " from their operands.
+// Lengths, positions, counts and shifts are signed 16-bit: a text longer than
+// 32,767 characters, or a count leaving that range, fails with
+// ArithmeticOverflow.
+//
+// Files: numstr.cpp (the digit helpers), add.cpp (LargeAdd), sigfigs.cpp
+// (SigFigs), multiply.cpp (LargeMultiply), divide.cpp (LargeDiv),
+// sqrt.cpp (SquareRoot), power.cpp (RTPower), factorial.cpp (FactorialUP,
+// FactorialHP); bigint*.cpp hold the machine-word arithmetic behind them.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "fixeddec/failure.h"
+
+namespace calcora {
+
+// Shows a message to the user (the window supplies it; it may be empty).
+using MessageSink = std::function<void(std::string_view)>;
+
+// ---- Digit helpers -------------------------------------------------------
+
+// StrIn without any "," or " " (tabs and other blanks are kept).
+std::string RemoveCommasAndSpaces(std::string_view StrIn);
+// N characters "0"; the empty text for N ≤ 0.
+std::string NZeros(std::int16_t N);
+// Every leading "0" removed ("0.50" → ".50", "000" → "").
+std::string StripFrontZeros(std::string_view InSt);
+// Every trailing "0" removed, point or not ("1.0" → "1.", "-10" → "-1").
+std::string StripEndZeros(std::string_view InSt);
+// One trailing "." removed ("5.." → "5.").
+std::string StripPointOffRight(std::string_view InSt);
+// Moves the point of a magnitude: a positive Shift of n moves it n − 1 places
+// to the right, a negative Shift of −n moves it n places to the left; zeros
+// are added as needed and the result is not normalised ("0.05", 2 → "00.5").
+std::string ShiftDecPoint(std::string_view InSt, std::int16_t Shift);
+// StrIn without the character at PP, where L is StrIn's length.
+// InvalidArgument when PP is outside 1..L.
+std::string RemoveDP(std::string_view StrIn, std::int16_t PP, std::int16_t L);
+
+// ---- Addition and subtraction ---------------------------------------------
+
+// Num1StrIn + Num2StrIn (AddorSub "+") or Num1StrIn − Num2StrIn ("-"), exact.
+// Sums keep the leading zeros an operand brought ("007" + "1" → "008");
+// differences lose them (".5", "-.2"); trailing fraction zeros and a trailing
+// point go; equal operands give "0"; "-0" can come out of "-0" − "0".
+// NotANumber where the digit loop meets a character it cannot read (an inner
+// "-" reads as 0); ArithmeticOverflow for an operand over 32,767 characters.
+std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
+                     std::string_view Num2StrIn);
+
+// ---- Significant figures --------------------------------------------------
+
+// The digits left once leading zeros and points, then trailing zeros, are
+// removed, less one for a remaining point ("100" → 1, "100." → 3, "1.50" → 2).
+std::int16_t SigFigs(std::string_view NumStrIn);
+
+// ---- Multiplication -------------------------------------------------------
+
+// The exact product, normalised: no leading zeros (".25"), no trailing
+// fraction zeros or point; a zero product is "0" without sign. Two zero
+// operands give "0", or the empty text when one is "" or "." . NotANumber for
+// an operand that is not a number string; ArithmeticOverflow past the 16-bit
+// lengths.
+std::string LargeMultiply(std::string_view Num1StrIn, std::string_view Num2StrIn);
+
+// ---- Division -------------------------------------------------------------
+
+// NIN ÷ DIN truncated to SF quotient digits (SF + 1 when the last pass had to
+// bring down an extra digit), written with ShiftDecPoint's form (".333").
+// A numerator longer than SF + 1 characters (sign, separators and leading
+// zeros aside) is refused: the empty text, after showMessage when NSR is true.
+// ArithmeticOverflow for a zero divisor and past the 16-bit limits;
+// NotANumber for an operand that is not a number string.
+std::string LargeDiv(bool NSR, std::int16_t SF, std::string_view NIN, std::string_view DIN,
+                     const MessageSink& showMessage);
+
+// The text LargeDiv shows for a refused numerator.
+inline constexpr std::string_view kNumeratorTooLongMessage =
+    "The numerator must be no longer than the number of significant figures used + 1. "
+    "To use this numerator, please increase the number significant figures.";
+
+// ---- Square root ----------------------------------------------------------
+
+// The square root of StrVal. Sets SF to the integer part of sigFigsSetting
+// (at most 100) and, for a positive number string, returns the root truncated
+// to SF significant figures. Other inputs take the fixed-decimal estimate
+// with two Heron steps, or the double root when that fails; a negative number
+// or a text that is no number fails.
+std::string SquareRoot(std::int16_t& SF, std::string_view StrVal,
+                       std::string_view sigFigsSetting);
+
+// ---- Powers ---------------------------------------------------------------
+
+inline constexpr std::string_view kPowerOverflowText =
+    "Overflow error - numbers too big for this operation";
+
+// StrNum to the power StrPower: "0" → "1"; "-1" → LargeDiv; "0.5"/".5" →
+// SquareRoot; whole 1..120 → exact product; otherwise the double power or
+// kPowerOverflowText. A result with a point is cut to SF significant figures.
+std::string RTPower(std::int16_t& SF, std::string_view StrNum, std::string_view StrPower,
+                    std::string_view sigFigsSetting, const MessageSink& showMessage);
+
+// ---- Factorials -----------------------------------------------------------
+
+inline constexpr std::string_view kFactorialOverflowText =
+    "Overflow error - 170! is the largest possible in High Precision Mode";
+
+// n! exactly, n the integer part of InNum; "1" for n ≤ 0.
+std::string FactorialUP(std::string_view InNum);
+// n! as the text of a double; kFactorialOverflowText from 171 on or on failure.
+std::string FactorialHP(std::string_view InNum);
+
+}  // namespace calcora

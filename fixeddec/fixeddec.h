@@ -1,0 +1,112 @@
+#pragma once
+// FixedDecimal: the 29-digit decimal of "High Precision" mode, and the text and
+// double conversions that the window and the string arithmetic rely on.
+//
+// Number-text rules (every text reading here): leading and trailing spaces are
+// ignored; one optional "+" or "-"; digits before the point may be grouped
+// with commas; one optional "." (digits on either side or both); one optional
+// exponent "E"/"e" with optional sign and digits. Anything else is not a number.
+//
+// Files: fixed_decimal.cpp (the type and its arithmetic), text_read.cpp
+// (reading texts), text_write.cpp (writing texts), double_ops.cpp (doubles).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "fixeddec/failure.h"
+
+namespace calcora {
+
+// magnitude × 10^(−scale), negated when negative; magnitude < 2^96, scale 0..28.
+class FixedDecimal {
+public:
+    static constexpr int kMaxScale = 28;
+
+    FixedDecimal() = default;  // zero
+    // Fails with ArithmeticOverflow when the magnitude needs more than 96 bits
+    // or the scale is above 28.
+    static FixedDecimal fromParts(std::uint32_t hi, std::uint32_t mid, std::uint32_t lo,
+                                  int scale, bool negative);
+    static FixedDecimal fromInteger(std::int64_t value);
+
+    std::uint32_t hi() const { return hi_; }
+    std::uint32_t mid() const { return mid_; }
+    std::uint32_t lo() const { return lo_; }
+    int scale() const { return scale_; }
+    bool negative() const { return negative_; }
+    bool isZero() const { return hi_ == 0 && mid_ == 0 && lo_ == 0; }
+
+    // Zero equals zero whatever its sign and scale; otherwise equal values.
+    friend bool operator==(const FixedDecimal& a, const FixedDecimal& b);
+
+private:
+    std::uint32_t hi_ = 0, mid_ = 0, lo_ = 0;
+    std::uint8_t scale_ = 0;
+    bool negative_ = false;
+};
+
+// Arithmetic: exact when the result fits, otherwise rounded to the nearest
+// value that fits (ties to the even last digit). ArithmeticOverflow when the
+// integer part leaves the 96-bit range; DivisionByZero for a zero divisor.
+FixedDecimal operator+(const FixedDecimal& a, const FixedDecimal& b);
+FixedDecimal operator-(const FixedDecimal& a, const FixedDecimal& b);
+FixedDecimal operator*(const FixedDecimal& a, const FixedDecimal& b);
+FixedDecimal operator/(const FixedDecimal& a, const FixedDecimal& b);
+FixedDecimal operator-(const FixedDecimal& a);
+
+// Mixed operands: the double is first made a fixed decimal (toFixedDecimal).
+FixedDecimal operator+(const FixedDecimal& a, double b);
+FixedDecimal operator+(double a, const FixedDecimal& b);
+FixedDecimal operator-(const FixedDecimal& a, double b);
+FixedDecimal operator-(double a, const FixedDecimal& b);
+FixedDecimal operator*(const FixedDecimal& a, double b);
+FixedDecimal operator*(double a, const FixedDecimal& b);
+FixedDecimal operator/(const FixedDecimal& a, double b);
+FixedDecimal operator/(double a, const FixedDecimal& b);
+
+// Text to fixed decimal by the number-text rules; more digits than fit are
+// rounded (ties to even). NotANumber for a text that is not a number,
+// ArithmeticOverflow for an integer part beyond the 96-bit range.
+FixedDecimal toFixedDecimal(std::string_view text);
+// The double's value rounded to 15 significant digits, then held exactly.
+// ArithmeticOverflow when beyond the range (or not finite).
+FixedDecimal toFixedDecimal(double value);
+// The nearest double.
+double toDouble(const FixedDecimal& value);
+
+// The double power of two values (both converted to doubles). Fails with
+// ArithmeticOverflow for a result beyond the double range (zero to a negative
+// power included) and InvalidArgument for a negative base with a fractional
+// exponent.
+double power(double base, double exponent);
+double power(const FixedDecimal& base, const FixedDecimal& exponent);
+
+// Number to text: " " before a value that is not negative, "-" before a
+// negative one. Fixed decimal: plain notation, no trailing fraction zeros, no
+// point for a whole value, no "0" before the point (" .5", "-.25").
+std::string numberToText(const FixedDecimal& value);
+// Double: at most 15 significant digits, trailing zeros dropped; exponent form
+// ("1E+20", "1.5E-07") when the decimal exponent is 15 or more or below −4.
+std::string numberToText(double value);
+// numberToText with leading and trailing spaces removed: "2.5", "-.25".
+std::string trimmedText(const FixedDecimal& value);
+std::string trimmedText(double value);
+
+// Grouped text: commas between groups of three integer digits, at least one
+// digit before the point, the point always written: "1,234.5", "0.25", "1,234.".
+std::string groupedText(const FixedDecimal& value);
+
+// True exactly when the text is a number by the number-text rules. Never fails.
+bool isNumeric(std::string_view text);
+
+// Text to double by the number-text rules. NotANumber for a text that is not a
+// number; ArithmeticOverflow for a value beyond the double range.
+double textToDouble(std::string_view text);
+
+// The number that the longest leading part of the text forms, 0 when it does
+// not begin with one. Spaces anywhere are skipped, a comma ends the number,
+// only "." is a point, no exponent, no prefixes. Never fails.
+double leadingNumber(std::string_view text);
+
+}  // namespace calcora

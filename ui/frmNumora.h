@@ -1,0 +1,164 @@
+#pragma once
+// The Calcora window: two operand boxes, a result, a memory, the setting and
+// 30 command buttons. The box texts are the only store of numbers; the window
+// holds one variable of its own, MacroCount.
+//
+// Files: frmNumora.cpp (construction, seams), controls.cpp (the control
+// table), layout.cpp (Form_Resize), result_display.cpp (txtResult_Change),
+// sigfigs_setting.cpp (the significant-figure setting), cmd_add_subtract.cpp,
+// cmd_multiply_divide.cpp, cmd_roots_powers.cpp, cmd_constants.cpp,
+// cmd_memory.cpp, cmd_clipboard.cpp, cmd_web.cpp (the commands).
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QLabel;
+
+namespace calcora {
+
+class frmNumora : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmNumora(QWidget* parent = nullptr);
+    ~frmNumora() override;
+
+    // The page cmdVisit opens.
+    static constexpr const char* kPageAddress = "http://calcora.example.org/calcredirect.htm";
+
+    // Seams. Message boxes go through showMessage (default: a modal box titled
+    // "Calcora" with an OK button). startProgram starts a command line and
+    // returns whether a process started; openUrl asks the desktop to open an
+    // address; programExists tells whether a program file is there.
+    std::function<void(const QString&)> showMessage;
+    std::function<bool(const QString& program, const QString& argument)> startProgram;
+    std::function<bool(const QString& url)> openUrl;
+    std::function<bool(const QString& path)> programExists;
+
+    std::int16_t macroCount() const { return MacroCount; }
+
+public slots:
+    // Part of the event handling the toolkit drives.
+    void Form_Resize();
+    void txtResult_Change();
+
+    // Add and subtract (both modes).
+    void cmdAdd_Click();
+    void cmdSubtract_Click();
+    // Multiply, divide, reciprocal.
+    void cmdMultiply_Click();
+    void cmdDivide_Click();
+    void cmdReciprocal_Click();
+    // Square root, power, factorial.
+    void cmdSqRt_Click();
+    void cmdPower_Click();
+    void cmdFac_Click();
+    // Pi and the e series.
+    void cmdPi_Click();
+    void cmdMacro_Click();
+    // Memory.
+    void cmdMemPlus_Click();
+    void cmdMemMinus_Click();
+    void cmdMemRec1_Click();
+    void cmdMemRec2_Click();
+    void cmdMemClear_Click();
+    // Clipboard, shifting, clearing.
+    void cmdCopyResult_Click();
+    void cmdCopyMem_Click();
+    void cmdPaste1_Click();
+    void cmdPaste2_Click();
+    void cmdPasteRes_Click();
+    void cmdShift_Click();
+    void cmdShift2_Click();
+    void cmdShftUp_Click();
+    void cmdShftDn_Click();
+    void cmdSwitch_Click();
+    void cmdClr1_Click();
+    void cmdClr2_Click();
+    void cmdClr3_Click();
+    void cmdClearAll_Click();
+    // Web page link.
+    void cmdVisit_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void createControls();
+    void OpenInBrowser(const QString& address);
+
+    // The significant-figure setting. correctSigFigs brings txtSigFigs into
+    // 30..500 (writing "30" or "500"); it returns false, after writing
+    // kSigFigsNotANumber into txtResult, when the box holds no number.
+    bool correctSigFigs();
+    // The integer part of the setting as a 16-bit count (after correctSigFigs).
+    std::int16_t sigFigsCount() const;
+
+    bool highPrecision() const;          // OptHP selected
+    void setResult(const QString& text);  // the last step of a command
+
+    // ---- helpers of the commands in cmd_roots_powers, cmd_constants,
+    // cmd_memory, cmd_clipboard and cmd_web (kept apart from the above) ----
+    // ---- end of those helpers ----
+
+    std::int16_t MacroCount = 0;
+
+    // Controls (object names are these member names).
+    QLineEdit* txtNum1 = nullptr;
+    QLineEdit* txtNum2 = nullptr;
+    QLineEdit* txtResult = nullptr;
+    QLineEdit* txtMem = nullptr;
+    QLineEdit* txtExp = nullptr;
+    QLineEdit* txtWSF = nullptr;
+    QLineEdit* txtSigFigs = nullptr;
+    QRadioButton* OptHP = nullptr;
+    QRadioButton* optVHP = nullptr;
+    QPushButton* cmdClr1 = nullptr;
+    QPushButton* cmdPaste1 = nullptr;
+    QPushButton* cmdShftUp = nullptr;
+    QPushButton* cmdShftDn = nullptr;
+    QPushButton* cmdSwitch = nullptr;
+    QPushButton* cmdClearAll = nullptr;
+    QPushButton* cmdClr2 = nullptr;
+    QPushButton* cmdPaste2 = nullptr;
+    QPushButton* cmdClr3 = nullptr;
+    QPushButton* cmdPasteRes = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdSubtract = nullptr;
+    QPushButton* cmdMultiply = nullptr;
+    QPushButton* cmdDivide = nullptr;
+    QPushButton* cmdShift = nullptr;
+    QPushButton* cmdShift2 = nullptr;
+    QPushButton* cmdCopyResult = nullptr;
+    QPushButton* cmdPi = nullptr;
+    QPushButton* cmdMemPlus = nullptr;
+    QPushButton* cmdMemMinus = nullptr;
+    QPushButton* cmdMemRec1 = nullptr;
+    QPushButton* cmdMemRec2 = nullptr;
+    QPushButton* cmdMemClear = nullptr;
+    QPushButton* cmdCopyMem = nullptr;
+    QPushButton* cmdReciprocal = nullptr;
+    QPushButton* cmdSqRt = nullptr;
+    QPushButton* cmdPower = nullptr;
+    QPushButton* cmdFac = nullptr;
+    QPushButton* cmdMacro = nullptr;
+    QPushButton* cmdVisit = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+};
+
+// Texts the window writes into txtResult.
+inline constexpr const char* kSigFigsNotANumber = "Error - significant figures must be a number";
+
+}  // namespace calcora
