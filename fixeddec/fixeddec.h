@@ -6,9 +6,16 @@
 // ignored; one optional "+" or "-"; digits before the point may be grouped
 // with commas; one optional "." (digits on either side or both); one optional
 // exponent "E"/"e" with optional sign and digits. Anything else is not a number.
+// Only the space character counts as a space. A comma may stand only directly
+// after a digit before the point: "1,234", "1,2,3", "1," and "1,.5" are
+// numbers; ",1", "1,,2", "-,1" and ".5,1" are not. An exponent of any length
+// is read without overflow ("1E-999999999999" is 0). Every reading is one pass
+// over the text, so any text gets its result or failure in linear time.
 //
 // Files: fixed_decimal.cpp (the type and its arithmetic), text_read.cpp
 // (reading texts), text_write.cpp (writing texts), double_ops.cpp (doubles).
+// Private: wide_uint (the 320-bit working integer), rounding (bringing an
+// exact result into range), number_scan (the one-pass text scanners).
 
 #include <cstdint>
 #include <string>
@@ -49,6 +56,9 @@ private:
 // Arithmetic: exact when the result fits, otherwise rounded to the nearest
 // value that fits (ties to the even last digit). ArithmeticOverflow when the
 // integer part leaves the 96-bit range; DivisionByZero for a zero divisor.
+// The scale kept is the largest (at most 28) at which the magnitude fits; at
+// the top of the range a round-up that would pass 2^96 − 1 keeps 2^96 − 1, the
+// nearest value that fits. A zero result is never negative.
 FixedDecimal operator+(const FixedDecimal& a, const FixedDecimal& b);
 FixedDecimal operator-(const FixedDecimal& a, const FixedDecimal& b);
 FixedDecimal operator*(const FixedDecimal& a, const FixedDecimal& b);
@@ -68,6 +78,8 @@ FixedDecimal operator/(double a, const FixedDecimal& b);
 // Text to fixed decimal by the number-text rules; more digits than fit are
 // rounded (ties to even). NotANumber for a text that is not a number,
 // ArithmeticOverflow for an integer part beyond the 96-bit range.
+// "0.00000000000000000000000000005" reads as 0, "2.00000000000000000000000000015"
+// as 2.0000000000000000000000000002.
 FixedDecimal toFixedDecimal(std::string_view text);
 // The double's value rounded to 15 significant digits, then held exactly.
 // ArithmeticOverflow when beyond the range (or not finite).
@@ -78,7 +90,8 @@ double toDouble(const FixedDecimal& value);
 // The double power of two values (both converted to doubles). Fails with
 // ArithmeticOverflow for a result beyond the double range (zero to a negative
 // power included) and InvalidArgument for a negative base with a fractional
-// exponent.
+// exponent. A not-a-number argument is InvalidArgument, an infinite one
+// ArithmeticOverflow.
 double power(double base, double exponent);
 double power(const FixedDecimal& base, const FixedDecimal& exponent);
 
@@ -88,25 +101,32 @@ double power(const FixedDecimal& base, const FixedDecimal& exponent);
 std::string numberToText(const FixedDecimal& value);
 // Double: at most 15 significant digits, trailing zeros dropped; exponent form
 // ("1E+20", "1.5E-07") when the decimal exponent is 15 or more or below −4.
+// The exponent is that of the 15-digit rounding, at least two digits; −4 is
+// still plain (" .0001"). Zero (either sign) is " 0". ArithmeticOverflow for
+// not-a-number or infinity, which have no text.
 std::string numberToText(double value);
 // numberToText with leading and trailing spaces removed: "2.5", "-.25".
 std::string trimmedText(const FixedDecimal& value);
 std::string trimmedText(double value);
 
 // Grouped text: commas between groups of three integer digits, at least one
-// digit before the point, the point always written: "1,234.5", "0.25", "1,234.".
+// digit before the point, the point always written: "1,234.5", "0.25", "1,234.",
+// "0." for zero, "-1,234.5" for a negative value.
 std::string groupedText(const FixedDecimal& value);
 
 // True exactly when the text is a number by the number-text rules. Never fails.
 bool isNumeric(std::string_view text);
 
 // Text to double by the number-text rules. NotANumber for a text that is not a
-// number; ArithmeticOverflow for a value beyond the double range.
+// number; ArithmeticOverflow for a value beyond the double range; a value
+// too small for a double gives 0. Does not depend on the C locale.
 double textToDouble(std::string_view text);
 
 // The number that the longest leading part of the text forms, 0 when it does
 // not begin with one. Spaces anywhere are skipped, a comma ends the number,
 // only "." is a point, no exponent, no prefixes. Never fails.
+// One leading "+" or "-"; "1 000" gives 1000, "1,500" 1, "12abc" 12, "abc" 0.
+// Digits beyond the double range give +infinity (−infinity after "-").
 double leadingNumber(std::string_view text);
 
 }  // namespace calcora

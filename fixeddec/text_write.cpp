@@ -1,0 +1,135 @@
+// Writing numbers as text: the plain text of a fixed decimal, the text of a
+// double (15 significant digits, exponent form far from 1), the trimmed forms
+// and the grouped text.
+
+#include "fixeddec/fixeddec.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "fixeddec/wide_uint.h"
+
+namespace calcora {
+
+namespace {
+
+// A double is written with at most 15 significant digits, the most that every
+// double carries faithfully.
+constexpr int kDoubleDigits = 15;
+// Exponent form for a decimal exponent (of the 15-digit rounding) from 15 up,
+// where the plain form would show digits the double does not have, or below
+// −4, where it would start with more than four zeros.
+constexpr int kPlainMaxExponent = 14;
+constexpr int kPlainMinExponent = -4;
+
+// The integer and fraction digits of a fixed decimal's magnitude, the fraction
+// without trailing zeros; the integer part is empty for a value below 1.
+struct PlainDigits {
+    std::string integer;
+    std::string fraction;
+};
+
+PlainDigits plainDigits(const FixedDecimal& value) {
+    PlainDigits out;
+    if (value.isZero()) return out;
+    const std::string digits =
+        decimal_detail::WideUint::fromParts(value.hi(), value.mid(), value.lo()).toDecimal();
+    const auto scale = static_cast<std::size_t>(value.scale());
+    if (digits.size() > scale) {
+        out.integer = digits.substr(0, digits.size() - scale);
+        out.fraction = digits.substr(digits.size() - scale);
+    } else {
+        out.fraction = std::string(scale - digits.size(), '0') + digits;
+    }
+    const auto last = out.fraction.find_last_not_of('0');
+    out.fraction.erase(last == std::string::npos ? 0 : last + 1);
+    return out;
+}
+
+std::string trimSpaces(std::string text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+std::string numberToText(const FixedDecimal& value) {
+    if (value.isZero()) return " 0";
+    const PlainDigits digits = plainDigits(value);
+    std::string text(1, value.negative() ? '-' : ' ');
+    text += digits.integer;
+    if (!digits.fraction.empty()) text += "." + digits.fraction;
+    return text;
+}
+
+// Not-a-number and infinity have no text: ArithmeticOverflow. Callers treat
+// such results as failures before they format them.
+std::string numberToText(double value) {
+    if (!std::isfinite(value)) {
+        throw ArithmeticOverflow("number to text: the double is not finite");
+    }
+    if (value == 0.0) return " 0";
+
+    // to_chars is correctly rounded and ignores the locale: "d.dddddddddddddde±x".
+    std::array<char, 32> buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                      std::fabs(value), std::chars_format::scientific,
+                                      kDoubleDigits - 1);
+    const std::string_view formatted(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const auto ePos = formatted.find('e');
+    std::string mantissa;
+    for (const char c : formatted.substr(0, ePos)) {
+        if (c != '.') mantissa += c;
+    }
+    mantissa.erase(mantissa.find_last_not_of('0') + 1);  // the first digit is not 0
+    int exponent = 0;
+    const std::string_view exponentText = formatted.substr(ePos + 1);
+    std::from_chars(exponentText.data() + (exponentText[0] == '+' ? 1 : 0),
+                    exponentText.data() + exponentText.size(), exponent);
+
+    std::string text(1, value < 0 ? '-' : ' ');
+    if (exponent > kPlainMaxExponent || exponent < kPlainMinExponent) {
+        text += mantissa[0];
+        if (mantissa.size() > 1) text += "." + mantissa.substr(1);
+        const int magnitude = std::abs(exponent);
+        text += exponent < 0 ? "E-" : "E+";
+        if (magnitude < 10) text += '0';
+        text += std::to_string(magnitude);
+        return text;
+    }
+    if (exponent < 0) {
+        text += "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
+        return text;
+    }
+    const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+    if (mantissa.size() <= integerDigits) {
+        text += mantissa + std::string(integerDigits - mantissa.size(), '0');
+    } else {
+        text += mantissa.substr(0, integerDigits) + "." + mantissa.substr(integerDigits);
+    }
+    return text;
+}
+
+std::string trimmedText(const FixedDecimal& value) { return trimSpaces(numberToText(value)); }
+
+std::string trimmedText(double value) { return trimSpaces(numberToText(value)); }
+
+std::string groupedText(const FixedDecimal& value) {
+    const PlainDigits digits = plainDigits(value);
+    const std::string integer = digits.integer.empty() ? "0" : digits.integer;
+    std::string text = value.negative() && !value.isZero() ? "-" : "";
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        if (i > 0 && (integer.size() - i) % 3 == 0) text += ',';
+        text += integer[i];
+    }
+    text += '.';
+    text += digits.fraction;
+    return text;
+}
+
+}  // namespace calcora
