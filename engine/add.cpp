@@ -1,0 +1,263 @@
+// LargeAdd: exact signed addition and subtraction of number strings.
+//
+// The operands are aligned into two buffers of one length (leading zeros in
+// front, "." and fraction zeros behind), ordered with one memcmp, run through
+// one right-to-left digit loop into a preallocated buffer, and normalised by
+// moving two indices. Every pass is linear; nothing is prepended.
+#include "engine/engine.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "engine/limits.h"
+
+namespace calcora {
+
+namespace {
+
+// Marks a byte the digit loop cannot read; any bit of it survives an OR.
+constexpr unsigned char kUnreadable = 0x80;
+
+// The digit value of each byte: "0".."9" are 0..9, an inner "-" counts as 0,
+// everything else (a "." of the second operand included) cannot be read.
+constexpr std::array<unsigned char, 256> makeDigitTable() {
+    std::array<unsigned char, 256> table{};
+    for (auto& entry : table) entry = kUnreadable;
+    for (int d = 0; d <= 9; ++d) table['0' + d] = static_cast<unsigned char>(d);
+    table['-'] = 0;
+    return table;
+}
+constexpr std::array<unsigned char, 256> kDigit = makeDigitTable();
+
+// An operand after cleaning: a view of the caller's text when it holds no
+// separator, otherwise of the cleaned copy kept in `store`.
+std::string_view cleaned(std::string_view raw, std::string& store) {
+    // Two memchr scans beat find_first_of, which tests the set byte by byte.
+    const bool separators = std::memchr(raw.data(), ',', raw.size()) != nullptr ||
+                            std::memchr(raw.data(), ' ', raw.size()) != nullptr;
+    if (!separators) return raw;
+    store = RemoveCommasAndSpaces(raw);
+    return store;
+}
+
+// Whether aligned text x is below aligned text y. An inner "-" compares as
+// the "0" the digit loop reads it as: ordered by its own code it sorts below
+// "0", and "503" − "5-4" would then skip the exchange and lose its final
+// borrow, giving "999" instead of "-1".
+bool orderedBelow(const unsigned char* x, const unsigned char* y, std::size_t width) {
+    if (std::memchr(x, '-', width) == nullptr && std::memchr(y, '-', width) == nullptr) {
+        return std::memcmp(x, y, width) < 0;
+    }
+    for (std::size_t i = 0; i < width; ++i) {
+        const unsigned char cx = x[i] == '-' ? '0' : x[i];
+        const unsigned char cy = y[i] == '-' ? '0' : y[i];
+        if (cx != cy) return cx < cy;
+    }
+    return false;
+}
+
+// Lengths of one magnitude around its first point, measured before alignment.
+struct Shape {
+    std::int32_t intLen = 0;   // characters before the first "." (all of them without one)
+    std::int32_t fracLen = 0;  // characters after the first "."
+    bool hasPoint = false;
+};
+
+Shape shapeOf(std::string_view magnitude) {
+    const std::size_t at = magnitude.find('.');
+    if (at == std::string_view::npos) return {static_cast<std::int32_t>(magnitude.size()), 0, false};
+    return {static_cast<std::int32_t>(at), static_cast<std::int32_t>(magnitude.size() - at - 1), true};
+}
+
+// Writes `magnitude` into `out` (length `width`) aligned to the common shape:
+// zeros in front up to `intWidth`, then the text, then a "." when the other
+// operand brought the only one, then zeros.
+void align(std::string_view magnitude, const Shape& shape, std::int32_t intWidth, char* out,
+           std::size_t width) {
+    const std::size_t front = static_cast<std::size_t>(intWidth - shape.intLen);
+    std::memset(out, '0', width);
+    if (!magnitude.empty()) std::memcpy(out + front, magnitude.data(), magnitude.size());
+    const std::size_t end = front + magnitude.size();
+    if (!shape.hasPoint && end < width) out[end] = '.';
+}
+
+// Eight digits a step: a chunk of eight bytes of both operands that are all
+// "0".."9" is added or subtracted as one 64-bit word (see wordStep); any other
+// chunk (a point, an inner "-", an unreadable byte, the short chunk at the
+// left end) goes through byteStep, which follows the digit rules one byte at
+// a time. Both keep the carry (add) or borrow (subtract) as 0 or 1.
+constexpr std::size_t kWord = 8;
+constexpr std::uint64_t kEach = 0x0101010101010101ULL;  // one in every byte
+
+// Whether all eight bytes of `w` lie in "0".."9".
+bool allDigits(std::uint64_t w) {
+    const std::uint64_t high = w & (0xF0 * kEach);
+    const std::uint64_t highAfterSix = (w + 0x06 * kEach) & (0xF0 * kEach);
+    return high == 0x30 * kEach && highAfterSix == 0x30 * kEach;
+}
+
+// One word of eight digits each. Adding 246 to every byte of the sum makes a
+// digit sum of ten or more carry into the next byte by itself; subtracting
+// digit values borrows the same way. Bytes that did not carry (sum) or did
+// borrow (difference) then hold 246..255 and lose 246; the rest hold 0..9.
+// The words are loaded as they lie in memory; reversing them puts the
+// rightmost character in the lowest byte, so the word's own carries and
+// borrows run the way the digits' do.
+template <bool kSubtract>
+unsigned wordStep(std::uint64_t wa, std::uint64_t wb, char* out, unsigned carry) {
+    const std::uint64_t x = __builtin_bswap64(wa) - 0x30 * kEach;
+    const std::uint64_t y = __builtin_bswap64(wb) - 0x30 * kEach;
+    unsigned __int128 t;
+    unsigned carryOut;
+    if constexpr (kSubtract) {
+        t = static_cast<unsigned __int128>(x) - y - carry;
+        carryOut = static_cast<unsigned>(t >> 64) != 0 ? 1u : 0u;
+    } else {
+        t = static_cast<unsigned __int128>(x) + y + 0xF6 * kEach + carry;
+        carryOut = static_cast<unsigned>(t >> 64);
+    }
+    std::uint64_t digits = static_cast<std::uint64_t>(t);
+    const std::uint64_t over = (digits >> 7) & kEach;
+    digits = digits - over * 0xF6 + 0x30 * kEach;
+    digits = __builtin_bswap64(digits);
+    std::memcpy(out, &digits, kWord);
+    return carryOut;
+}
+
+// The digit rules byte by byte over [from, to), right to left. Marks `bad`
+// for a byte it cannot read; the caller fails once the loop is over.
+template <bool kSubtract>
+unsigned byteStep(const unsigned char* a, const unsigned char* b, char* out, std::size_t from,
+                  std::size_t to, unsigned carry, unsigned& bad) {
+    for (std::size_t i = to; i-- > from;) {
+        const unsigned char c1 = a[i];
+        if (c1 == '.') {  // the point passes through, and so does the carry
+            out[i] = '.';
+            continue;
+        }
+        const unsigned d1 = kDigit[c1];
+        const unsigned d2 = kDigit[b[i]];
+        bad |= d1 | d2;
+        if constexpr (kSubtract) {
+            const int s = static_cast<int>(d1) - static_cast<int>(d2) - static_cast<int>(carry);
+            carry = s < 0 ? 1u : 0u;
+            out[i] = static_cast<char>('0' + s + 10 * static_cast<int>(carry));
+        } else {
+            const unsigned s = d1 + d2 + carry;
+            carry = s > 9 ? 1u : 0u;
+            out[i] = static_cast<char>('0' + s - 10 * carry);
+        }
+    }
+    return carry;
+}
+
+// a ± b over n aligned bytes, right to left into out; returns the final carry
+// or borrow. A final borrow is left to the caller to drop: the ordering puts
+// the larger text first, which only an inner "-" (read as 0 but ordered below
+// "0") can defeat.
+template <bool kSubtract>
+unsigned digitLoop(const unsigned char* a, const unsigned char* b, std::size_t n, char* out,
+                   unsigned& bad) {
+    unsigned carry = 0;
+    std::size_t i = n;
+    for (; i >= kWord; i -= kWord) {
+        std::uint64_t wa, wb;
+        std::memcpy(&wa, a + i - kWord, kWord);
+        std::memcpy(&wb, b + i - kWord, kWord);
+        if (allDigits(wa) && allDigits(wb)) {
+            carry = wordStep<kSubtract>(wa, wb, out + i - kWord, carry);
+        } else {
+            carry = byteStep<kSubtract>(a, b, out, i - kWord, i, carry, bad);
+        }
+    }
+    return byteStep<kSubtract>(a, b, out, 0, i, carry, bad);
+}
+
+}  // namespace
+
+std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
+                     std::string_view Num2StrIn) {
+    if (AddorSub != "+" && AddorSub != "-") {
+        throw InvalidArgument("LargeAdd: operation must be \"+\" or \"-\"");
+    }
+
+    std::string store1;
+    std::string store2;
+    const std::string_view op1 = cleaned(Num1StrIn, store1);
+    const std::string_view op2 = cleaned(Num2StrIn, store2);
+    limits::lengthOf(op1, "LargeAdd: first operand length");
+    limits::lengthOf(op2, "LargeAdd: second operand length");
+
+    // Signs: reduce to an effective operation on two magnitudes, a result
+    // sign for sums of negatives, and the operand order.
+    const bool neg1 = !op1.empty() && op1.front() == '-';
+    const bool neg2 = !op2.empty() && op2.front() == '-';
+    std::string_view a = neg1 ? op1.substr(1) : op1;
+    std::string_view b = neg2 ? op2.substr(1) : op2;
+    const bool plus = AddorSub == "+";
+    const bool subtract = plus ? neg1 != neg2 : neg1 == neg2;
+    // −a + b and −a − (−b) are both b − a.
+    if (subtract && neg1) std::swap(a, b);
+    // −a + (−b) and −a − b are both −(a + b).
+    const bool negate = !subtract && neg1;
+
+    const Shape s1 = shapeOf(a);
+    const Shape s2 = shapeOf(b);
+    const bool point = s1.hasPoint || s2.hasPoint;
+    const std::int32_t intWidth = std::max(s1.intLen, s2.intLen);
+    const std::int32_t fracWidth = std::max(s1.fracLen, s2.fracLen);
+    const std::int16_t n = limits::toCount(intWidth + fracWidth + (point ? 1 : 0),
+                                           "LargeAdd: aligned operand length");
+    const auto width = static_cast<std::size_t>(n);
+
+    // Both aligned operands share one allocation; the result has room in
+    // front for the sign and a final carry.
+    std::string aligned(2 * width, '\0');
+    align(a, s1, intWidth, aligned.data(), width);
+    align(b, s2, intWidth, aligned.data() + width, width);
+    const auto* x = reinterpret_cast<const unsigned char*>(aligned.data());
+    const auto* y = x + width;
+
+    // Aligned texts of one length order like their magnitudes, so a byte
+    // comparison decides which is larger; equal texts keep their order.
+    bool swapped = false;
+    if (subtract && orderedBelow(x, y, width)) {
+        std::swap(x, y);
+        swapped = true;
+    }
+
+    constexpr std::size_t kHead = 2;  // room for "-" and a final carry "1"
+    std::string result(kHead + width, '\0');
+    char* digits = result.data() + kHead;
+    unsigned bad = 0;
+    std::size_t begin = kHead;
+    if (subtract) {
+        digitLoop<true>(x, y, width, digits, bad);
+    } else if (digitLoop<false>(x, y, width, digits, bad) != 0) {
+        result[--begin] = '1';
+    }
+    if ((bad & kUnreadable) != 0) {
+        throw NotANumber("LargeAdd: an operand holds a character that is not a digit");
+    }
+
+    std::size_t end = result.size();
+    // A difference loses its leading zeros, the one before the point too.
+    if (subtract) {
+        while (begin < end && result[begin] == '0') ++begin;
+    }
+    // Trailing zeros go only when the text has a point; then one trailing point.
+    if (std::string_view(result).substr(begin).find('.') != std::string_view::npos) {
+        while (end > begin && result[end - 1] == '0') --end;
+    }
+    if (end > begin && result[end - 1] == '.') --end;
+    if (swapped || negate) result[--begin] = '-';
+    if (begin == end) return "0";
+    result.erase(end);
+    result.erase(0, begin);
+    return result;
+}
+
+}  // namespace calcora
