@@ -7,7 +7,9 @@
 // table), layout.cpp (Form_Resize), result_display.cpp (txtResult_Change),
 // sigfigs_setting.cpp (the significant-figure setting), cmd_add_subtract.cpp,
 // cmd_multiply_divide.cpp, cmd_roots_powers.cpp, cmd_constants.cpp,
-// cmd_memory.cpp, cmd_clipboard.cpp, cmd_web.cpp (the commands).
+// cmd_memory.cpp, cmd_clipboard.cpp, cmd_web.cpp (the commands);
+// command_support.h (UTF-8 texts, ending a command on a failure) and twips.h
+// (the designed geometry) are their private helpers.
 
 #include <QString>
 #include <QWidget>
@@ -31,6 +33,14 @@ public:
 
     // The page cmdVisit opens.
     static constexpr const char* kPageAddress = "http://calcora.example.org/calcredirect.htm";
+
+    // Every control asks for the designed font family; where the system lacks
+    // it, Qt takes the first of these that is installed. Liberation Sans
+    // Narrow keeps every caption inside its designed size; where it is
+    // missing, DejaVu Sans Condensed is the nearest (three long captions run
+    // up to 6 px over).
+    static constexpr const char* kDesignedFontFamily = "MS Sans Serif";
+    static constexpr const char* kFontStandIns[] = {"Liberation Sans Narrow", "DejaVu Sans Condensed"};
 
     // Seams. Message boxes go through showMessage (default: a modal box titled
     // "Calcora" with an OK button). startProgram starts a command line and
@@ -106,6 +116,11 @@ private:
 
     // ---- helpers of the commands in cmd_roots_powers, cmd_constants,
     // cmd_memory, cmd_clipboard and cmd_web (kept apart from the above) ----
+    // Fills whichever of startProgram, openUrl and programExists is still
+    // empty with the desktop's own (QProcess, QDesktopServices, QFileInfo).
+    // The constructor calls it; OpenInBrowser calls it again so the link
+    // works even when a seam was left empty.
+    void installDefaultWebSeams();
     // ---- end of those helpers ----
 
     std::int16_t MacroCount = 0;
@@ -160,5 +175,7 @@ private:
 
 // Texts the window writes into txtResult.
 inline constexpr const char* kSigFigsNotANumber = "Error - significant figures must be a number";
+inline constexpr const char* kNumericInputRequired = "Error - numeric input required";
+inline constexpr const char* kDivideByZero = "Divide by zero error";
 
 }  // namespace calcora

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Photographs the calculator as a user sees it: starts the built program on a
+# virtual X display, waits for its window, saves the window as a PNG and
+# closes the program. Builds nothing itself.
+#   scripts/screenshot.sh [program] [picture]
+# program defaults to build/app/calcora, picture to docs/screenshot.png.
+# Needs xvfb-run (package xvfb) and ImageMagick's import (package imagemagick).
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+program=$(realpath -m "${1:-$root/build/app/calcora}")
+picture=$(realpath -m "${2:-$root/docs/screenshot.png}")
+
+if [[ ! -x "$program" ]]; then
+  echo "No program at $program: build it first (scripts/setup.sh builds it)." >&2
+  exit 1
+fi
+for tool in xvfb-run import; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "$tool is missing: apt-get install xvfb imagemagick" >&2
+    exit 1
+  fi
+done
+mkdir -p "$(dirname "$picture")"
+
+# Runs on the virtual display: start, wait for the window to be mapped,
+# photograph the screen, cut out the window where xwininfo can find it.
+# (A string, not a function: xvfb-run's sh would drop an exported function.)
+photograph='
+  program=$1 picture=$2 geometry=""
+  "$program" &
+  pid=$!
+  trap "kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true" EXIT
+  for attempt in $(seq 1 100); do
+    if command -v xwininfo >/dev/null; then
+      geometry=$(xwininfo -name Calcora 2>/dev/null |
+        awk "/Absolute upper-left X/ {x=\$NF} /Absolute upper-left Y/ {y=\$NF}
+             /Map State: IsViewable/ {m=1} /Width:/ {w=\$NF} /Height:/ {h=\$NF}
+             END {if (m) printf \"%dx%d+%d+%d\", w, h, x, y}")
+      [[ -n "$geometry" ]] && break
+    elif ((attempt == 30)); then
+      break  # no xwininfo: three seconds is plenty for the window to show
+    fi
+    kill -0 $pid 2>/dev/null || { echo "The program ended before its window showed." >&2; exit 1; }
+    sleep 0.1
+  done
+  sleep 0.5  # let the first paint finish
+  if [[ -n "$geometry" ]]; then
+    import -window root -crop "$geometry" +repage "$picture"
+  else
+    import -window root "$picture"
+  fi
+'
+
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$photograph" _ "$program" "$picture"
+echo "Saved $picture"

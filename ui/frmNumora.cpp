@@ -1,0 +1,87 @@
+// The window itself: its look at start, the events it reacts to and the
+// message seam. The controls come from the table in controls.cpp.
+#include "ui/frmNumora.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFont>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPalette>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStringList>
+#include <QStyle>
+
+// The icon lives in the library's resources, which a static library must
+// register itself; the macro has to be used outside any namespace.
+static void initCalcoraResources() { Q_INIT_RESOURCE(calcora); }
+
+namespace calcora {
+namespace {
+
+const QColor kBackground(192, 192, 255);
+const QSize kClientSizeAtStart(515, 336);  // 7725 by 5040 twips
+constexpr double kWindowFontPoints = 9.75;
+
+}  // namespace
+
+frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
+    initCalcoraResources();
+    setObjectName(QStringLiteral("frmNumora"));
+    setWindowTitle(QStringLiteral("Calcora"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/calcora.png")));
+
+    QPalette background = palette();
+    background.setColor(QPalette::Window, kBackground);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    QStringList standIns;
+    for (const char* family : kFontStandIns) standIns << QString::fromLatin1(family);
+    QFont::insertSubstitutions(QString::fromLatin1(kDesignedFontFamily), standIns);
+    QFont windowFont(QString::fromLatin1(kDesignedFontFamily));
+    windowFont.setPointSizeF(kWindowFontPoints);
+    setFont(windowFont);
+
+    createControls();
+    connect(txtResult, &QLineEdit::textChanged, this, &frmNumora::txtResult_Change);
+
+    resize(kClientSizeAtStart);
+    if (const QScreen* screen = this->screen()) {
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, kClientSizeAtStart,
+                                        screen->availableGeometry()));
+    }
+
+    showMessage = [this](const QString& text) {
+        QMessageBox box(this);
+        box.setWindowTitle(windowTitle());
+        box.setText(text);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+    };
+    installDefaultWebSeams();
+
+    txtNum1->setFocus();
+}
+
+frmNumora::~frmNumora() = default;
+
+bool frmNumora::highPrecision() const { return OptHP->isChecked(); }
+
+void frmNumora::setResult(const QString& text) { txtResult->setText(text); }
+
+void frmNumora::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+// Minimising and restoring change no size in Qt, but they are size changes
+// of the window all the same.
+void frmNumora::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+}  // namespace calcora
