@@ -1,0 +1,164 @@
+// The web link: the browser start is replaced by test doubles that record
+// which candidate was asked for, the command line, the fallback and the message.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include "ui/frmNumora.h"
+#include "window_driver.h"
+
+namespace {
+
+const QString kFirst = QStringLiteral(R"(C:\Program Files (x86)\Internet Explorer\iexplore.exe)");
+const QString kSecond = QStringLiteral(R"(C:\Program Files\Internet Explorer\iexplore.exe)");
+const QString kAddress = QStringLiteral("http://calcora.example.org/calcredirect.htm");
+
+// Stands in for the desktop: which programs are there, which of them start,
+// whether the default browser opens; every request is logged in order.
+struct Desktop {
+    QStringList present;
+    QStringList starting;
+    bool defaultBrowserOpens = false;
+    QStringList log;
+
+    void install(calcora::frmNumora& w) {
+        w.programExists = [this](const QString& path) {
+            log << QStringLiteral("exists? ") + path;
+            return present.contains(path);
+        };
+        w.startProgram = [this](const QString& program, const QString& argument) {
+            log << QStringLiteral("start ") + program + QLatin1Char(' ') + argument;
+            return starting.contains(program);
+        };
+        w.openUrl = [this](const QString& url) {
+            log << QStringLiteral("open ") + url;
+            return defaultBrowserOpens;
+        };
+        w.showMessage = [this](const QString& text) { log << QStringLiteral("message ") + text; };
+    }
+};
+
+// The shared driver with the window shown and active, so that the focus can
+// be observed, and buttons clicked with the mouse as a user clicks them.
+class Window : public WindowDriver {
+public:
+    Window() {
+        window.show();
+        window.activateWindow();
+    }
+    bool active() { return QTest::qWaitForWindowActive(&window); }
+    void click(const QString& name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+    static QString focused() {
+        QWidget* widget = QApplication::focusWidget();
+        return widget ? widget->objectName() : QStringLiteral("(none)");
+    }
+};
+
+QString exists(const QString& path) { return QStringLiteral("exists? ") + path; }
+QString start(const QString& path) { return QStringLiteral("start ") + path + QLatin1Char(' ') + kAddress; }
+const QString kOpen = QStringLiteral("open ") + kAddress;
+const QString kMessage = QStringLiteral("message No web browser could be started.");
+
+}  // namespace
+
+class WebTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pageAddress();
+    void visit_data();
+    void visit();
+    void defaultSeams();
+};
+
+void WebTest::pageAddress() {
+    QCOMPARE(QString::fromLatin1(calcora::frmNumora::kPageAddress), kAddress);
+    QVERIFY(kAddress.endsWith(QStringLiteral("/calcredirect.htm")));
+}
+
+void WebTest::visit_data() {
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("starting");
+    QTest::addColumn<bool>("defaultBrowserOpens");
+    QTest::addColumn<QStringList>("log");
+
+    QTest::newRow("both present: the first starts, the second is not asked")
+        << QStringList{kFirst, kSecond} << QStringList{kFirst, kSecond} << true
+        << QStringList{exists(kFirst), start(kFirst)};
+    QTest::newRow("only the second present: it starts, no message")
+        << QStringList{kSecond} << QStringList{kSecond} << true
+        << QStringList{exists(kFirst), exists(kSecond), start(kSecond)};
+    QTest::newRow("the first present but refused: the second starts")
+        << QStringList{kFirst, kSecond} << QStringList{kSecond} << true
+        << QStringList{exists(kFirst), start(kFirst), exists(kSecond), start(kSecond)};
+    QTest::newRow("neither present: the default browser")
+        << QStringList{} << QStringList{} << true
+        << QStringList{exists(kFirst), exists(kSecond), kOpen};
+    QTest::newRow("both refused: the default browser")
+        << QStringList{kFirst, kSecond} << QStringList{} << true
+        << QStringList{exists(kFirst), start(kFirst), exists(kSecond), start(kSecond), kOpen};
+    QTest::newRow("nothing starts: one message")
+        << QStringList{} << QStringList{} << false
+        << QStringList{exists(kFirst), exists(kSecond), kOpen, kMessage};
+    QTest::newRow("both refused and no default browser: one message")
+        << QStringList{kFirst, kSecond} << QStringList{} << false
+        << QStringList{exists(kFirst), start(kFirst), exists(kSecond), start(kSecond), kOpen,
+                       kMessage};
+}
+
+void WebTest::visit() {
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, starting);
+    QFETCH(bool, defaultBrowserOpens);
+    QFETCH(QStringList, log);
+
+    Window win;
+    QVERIFY(win.active());
+    Desktop desktop{present, starting, defaultBrowserOpens, {}};
+    desktop.install(win.window);
+    win.box("txtNum1")->setText("1");
+    win.box("txtNum2")->setText("2");
+    win.box("txtNum2")->setFocus();
+
+    win.click("cmdVisit");
+
+    QCOMPARE(desktop.log, log);
+    QCOMPARE(Window::focused(), QStringLiteral("txtNum1"));
+    QCOMPARE(win.box("txtNum1")->text(), QStringLiteral("1"));
+    QCOMPARE(win.box("txtNum2")->text(), QStringLiteral("2"));
+    QVERIFY(win.window.isVisible());
+
+    // The program goes on: a second click behaves the same.
+    desktop.log.clear();
+    win.click("cmdVisit");
+    QCOMPARE(desktop.log, log);
+}
+
+void WebTest::defaultSeams() {
+    if (QFileInfo::exists(kFirst) || QFileInfo::exists(kSecond)) {
+        QSKIP("this machine has the browser paths the link tries first");
+    }
+    Window win;
+    QVERIFY(win.active());
+    Desktop desktop{{}, {}, true, {}};
+    desktop.install(win.window);
+    // Left empty, the existence test falls back to the file system's answer.
+    win.window.programExists = nullptr;
+
+    win.click("cmdVisit");
+
+    QCOMPARE(desktop.log, QStringList{kOpen});
+    QVERIFY(win.window.programExists);
+    QVERIFY(win.window.programExists(QCoreApplication::applicationFilePath()));
+    QVERIFY(!win.window.programExists(QCoreApplication::applicationFilePath() + QStringLiteral(".missing")));
+    QTemporaryFile plainFile;
+    QVERIFY(plainFile.open());
+    QVERIFY(!win.window.programExists(plainFile.fileName()));
+}
+
+QTEST_MAIN(WebTest)
+#include "web_test.moc"
