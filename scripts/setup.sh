@@ -12,7 +12,7 @@ build=${CALCORA_BUILD_DIR:-$root/build}
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libgmp-dev libmpfr-dev xvfb xauth fonts-dejavu-core fonts-dejavu-extra
-          fonts-liberation)
+          fonts-liberation imagemagick x11-utils)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
