@@ -1,0 +1,177 @@
+// Square roots, powers and factorials, text in to text out, beside GMP and
+// MPFR doing the same work (when CALCORA_BENCH_WITH_GMP is defined):
+//   1000!                 FactorialUP("1000")    | 999 mpz_mul_ui (and mpz_fac_ui)
+//   270-digit base ^ 120  RTPower(…, "120", …)   | mpz_pow_ui (and 120 mpz_mul)
+//   root of "2", 100 fig. SquareRoot at "100"    | mpfr_sqrt at 100 digits
+//   root of 100 digits    SquareRoot at "100"    | mpfr_sqrt; mpz_sqrt of the scaled value
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/engine.h"
+
+#ifdef CALCORA_BENCH_WITH_GMP
+#include <gmp.h>
+#include <mpfr.h>
+#endif
+
+namespace {
+
+std::string randomDigits(std::size_t count, std::uint32_t seed) {
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::string text(1, static_cast<char>('1' + digit(rng) % 9));
+    while (text.size() < count) text += static_cast<char>('0' + digit(rng));
+    return text;
+}
+
+const std::string& base270() {
+    static const std::string text = randomDigits(270, 270120);
+    return text;
+}
+
+const std::string& number100() {
+    static const std::string text = randomDigits(100, 100100);
+    return text;
+}
+
+// ---- Ours -------------------------------------------------------------------
+
+void BM_FactorialUP_1000(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(calcora::FactorialUP("1000"));
+}
+BENCHMARK(BM_FactorialUP_1000)->Unit(benchmark::kMicrosecond);
+
+void BM_RTPower_270digits_120(benchmark::State& state) {
+    for (auto _ : state) {
+        std::int16_t sf = 50;
+        benchmark::DoNotOptimize(calcora::RTPower(sf, base270(), "120", "50", {}));
+    }
+}
+BENCHMARK(BM_RTPower_270digits_120)->Unit(benchmark::kMicrosecond);
+
+void BM_SquareRoot_2_at100(benchmark::State& state) {
+    for (auto _ : state) {
+        std::int16_t sf = 0;
+        benchmark::DoNotOptimize(calcora::SquareRoot(sf, "2", "100"));
+    }
+}
+BENCHMARK(BM_SquareRoot_2_at100)->Unit(benchmark::kMicrosecond);
+
+void BM_SquareRoot_100digits_at100(benchmark::State& state) {
+    for (auto _ : state) {
+        std::int16_t sf = 0;
+        benchmark::DoNotOptimize(calcora::SquareRoot(sf, number100(), "100"));
+    }
+}
+BENCHMARK(BM_SquareRoot_100digits_at100)->Unit(benchmark::kMicrosecond);
+
+#ifdef CALCORA_BENCH_WITH_GMP
+
+// ---- GMP and MPFR -----------------------------------------------------------
+
+std::string mpzText(const mpz_t value) {
+    std::string text(mpz_sizeinbase(value, 10) + 2, '\0');
+    mpz_get_str(text.data(), 10, value);
+    text.resize(std::char_traits<char>::length(text.c_str()));
+    return text;
+}
+
+void BM_Gmp_Factorial_999Multiplications(benchmark::State& state) {
+    mpz_t product;
+    mpz_init(product);
+    for (auto _ : state) {
+        const unsigned long n = std::stoul("1000");
+        mpz_set_ui(product, 1);
+        for (unsigned long i = 2; i <= n; ++i) mpz_mul_ui(product, product, i);
+        benchmark::DoNotOptimize(mpzText(product));
+    }
+    mpz_clear(product);
+}
+BENCHMARK(BM_Gmp_Factorial_999Multiplications)->Unit(benchmark::kMicrosecond);
+
+void BM_Gmp_Factorial_FacUi(benchmark::State& state) {
+    mpz_t product;
+    mpz_init(product);
+    for (auto _ : state) {
+        mpz_fac_ui(product, std::stoul("1000"));
+        benchmark::DoNotOptimize(mpzText(product));
+    }
+    mpz_clear(product);
+}
+BENCHMARK(BM_Gmp_Factorial_FacUi)->Unit(benchmark::kMicrosecond);
+
+void BM_Gmp_PowUi_270digits_120(benchmark::State& state) {
+    mpz_t base, result;
+    mpz_inits(base, result, nullptr);
+    for (auto _ : state) {
+        mpz_set_str(base, base270().c_str(), 10);
+        mpz_pow_ui(result, base, std::stoul("120"));
+        benchmark::DoNotOptimize(mpzText(result));
+    }
+    mpz_clears(base, result, nullptr);
+}
+BENCHMARK(BM_Gmp_PowUi_270digits_120)->Unit(benchmark::kMicrosecond);
+
+void BM_Gmp_120Multiplications_270digits(benchmark::State& state) {
+    mpz_t base, result;
+    mpz_inits(base, result, nullptr);
+    for (auto _ : state) {
+        mpz_set_str(base, base270().c_str(), 10);
+        mpz_set_ui(result, 1);
+        for (int i = 0; i < 120; ++i) mpz_mul(result, result, base);
+        benchmark::DoNotOptimize(mpzText(result));
+    }
+    mpz_clears(base, result, nullptr);
+}
+BENCHMARK(BM_Gmp_120Multiplications_270digits)->Unit(benchmark::kMicrosecond);
+
+// The root to 100 significant digits, rounded toward zero, written with its
+// point: the same text work as ours.
+std::string mpfrRoot100(const std::string& value) {
+    constexpr mpfr_prec_t kBits = 340;  // 100 digits need 333 bits
+    mpfr_t x, root;
+    mpfr_inits2(kBits, x, root, static_cast<mpfr_ptr>(nullptr));
+    mpfr_set_str(x, value.c_str(), 10, MPFR_RNDZ);
+    mpfr_sqrt(root, x, MPFR_RNDZ);
+    mpfr_exp_t exponent = 0;
+    char* digits = mpfr_get_str(nullptr, &exponent, 10, 100, root, MPFR_RNDZ);
+    std::string text(digits);
+    mpfr_free_str(digits);
+    mpfr_clears(x, root, static_cast<mpfr_ptr>(nullptr));
+    if (exponent > 0 && static_cast<std::size_t>(exponent) < text.size()) {
+        text.insert(static_cast<std::size_t>(exponent), 1, '.');
+    }
+    return text;
+}
+
+void BM_Mpfr_Sqrt_2_at100(benchmark::State& state) {
+    const std::string two = "2";
+    for (auto _ : state) benchmark::DoNotOptimize(mpfrRoot100(two));
+}
+BENCHMARK(BM_Mpfr_Sqrt_2_at100)->Unit(benchmark::kMicrosecond);
+
+void BM_Mpfr_Sqrt_100digits_at100(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(mpfrRoot100(number100()));
+}
+BENCHMARK(BM_Mpfr_Sqrt_100digits_at100)->Unit(benchmark::kMicrosecond);
+
+void BM_Gmp_Sqrt_100digits_scaled(benchmark::State& state) {
+    mpz_t value, root;
+    mpz_inits(value, root, nullptr);
+    for (auto _ : state) {
+        const std::string scaled = number100() + std::string(100, '0');
+        mpz_set_str(value, scaled.c_str(), 10);
+        mpz_sqrt(root, value);
+        benchmark::DoNotOptimize(mpzText(root));
+    }
+    mpz_clears(value, root, nullptr);
+}
+BENCHMARK(BM_Gmp_Sqrt_100digits_scaled)->Unit(benchmark::kMicrosecond);
+
+#endif  // CALCORA_BENCH_WITH_GMP
+
+}  // namespace

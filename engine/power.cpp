@@ -1,0 +1,196 @@
+// Powers: a case by the exponent text ("0", "-1", "0.5"/".5", a whole 1..120,
+// anything else in doubles), then a cut of a result with a fraction part to
+// the figure count.
+#include "engine/engine.h"
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "engine/bigint.h"
+#include "engine/limits.h"
+#include "fixeddec/fixeddec.h"
+
+namespace calcora {
+
+namespace {
+
+// The largest whole exponent that is multiplied out exactly.
+constexpr int kMaxExactExponent = 120;
+
+// A base that is a number string with a non-zero value: magnitude =
+// digits × 10^exponent, digits without zeros at either end.
+struct ExactBase {
+    bool negative = false;
+    BigUInt digits;
+    std::int64_t digitCount = 0;
+    std::int64_t exponent = 0;
+};
+
+// StrNum without "," and " " as an optional "-", digits and at most one ".",
+// with a non-zero digit; nothing for any other text, which the plain loop of
+// multiplications handles (zero, empty, malformed).
+std::optional<ExactBase> readExactBase(std::string_view StrNum) {
+    std::string digits;
+    digits.reserve(StrNum.size());
+    bool negative = false;
+    bool point = false;
+    std::int64_t intCount = 0;
+    for (const char c : StrNum) {
+        if (c == ',' || c == ' ') continue;
+        if (c == '-' && !negative && digits.empty() && !point) {
+            negative = true;
+        } else if (c == '.' && !point) {
+            point = true;
+            intCount = static_cast<std::int64_t>(digits.size());
+        } else if (c >= '0' && c <= '9') {
+            digits += c;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!point) intCount = static_cast<std::int64_t>(digits.size());
+    const std::size_t lead = digits.find_first_not_of('0');
+    if (lead == std::string::npos) return std::nullopt;
+    const std::size_t last = digits.find_last_not_of('0');
+    ExactBase base;
+    base.negative = negative;
+    base.digits = BigUInt::fromDigits(std::string_view(digits).substr(lead, last - lead + 1));
+    base.digitCount = static_cast<std::int64_t>(last - lead + 1);
+    base.exponent = intCount - 1 - static_cast<std::int64_t>(last);
+    return base;
+}
+
+// A lower bound on the length of |base^k| written out: the integer digits of
+// a number of at least 10^(I − 1) to the k, and exactly −exponent·k fraction
+// digits (the digits have no factor 10, so neither has their power) after a point.
+std::int64_t lengthLowerBound(const ExactBase& base, std::int64_t k) {
+    const std::int64_t integerDigits = base.digitCount + base.exponent;
+    std::int64_t length = integerDigits >= 1 ? k * (integerDigits - 1) + 1 : 0;
+    if (base.exponent < 0) length += k * -base.exponent + 1;
+    return length;
+}
+
+// x^k for k ≥ 1, squaring from the top bit down: every big product is a
+// square, and the other factor is only ever x itself, which is short.
+BigUInt powerOf(const BigUInt& x, int k) {
+    int bit = 0;
+    while ((k >> (bit + 1)) != 0) ++bit;
+    BigUInt result = x;
+    while (bit-- > 0) {
+        result = result * result;
+        if ((k >> bit) & 1) result = result * x;
+    }
+    return result;
+}
+
+// base^k as LargeMultiply writes its products: "-" when negative, no leading
+// zeros (".25"), no trailing fraction zeros, no trailing point.
+std::string powerText(const ExactBase& base, int k) {
+    const std::string digits = powerOf(base.digits, k).toDigits();
+    const std::int64_t exponent = base.exponent * k;
+    std::string text = (base.negative && k % 2 != 0) ? "-" : "";
+    if (exponent >= 0) {
+        text += digits;
+        text.append(static_cast<std::size_t>(exponent), '0');
+        return text;
+    }
+    const auto places = static_cast<std::size_t>(-exponent);
+    if (places >= digits.size()) {
+        text += '.';
+        text.append(places - digits.size(), '0');
+        text += digits;
+    } else {
+        text.append(digits, 0, digits.size() - places);
+        text += '.';
+        text.append(digits, digits.size() - places);
+    }
+    return text;
+}
+
+// StrNum to the power n (1..120) as n successive LargeMultiply(product,
+// StrNum) calls would give it, failures included. For a non-zero number base
+// the products' lengths never shrink: a base with f fraction digits (the last
+// one not 0) gives exactly k·f fraction digits to its k-th power, and integer
+// parts only grow; the sign adds a character only where lengths differ by
+// hundreds (a power near the limit needs a base of some 270 digits). A
+// multiplication's 16-bit limits grow with its operands' lengths, so the loop
+// fails exactly when its last multiplication does. Hence base^(n − 1) is
+// computed by squaring and the last multiplication is LargeMultiply itself.
+std::string wholePower(std::string_view StrNum, int n) {
+    const std::optional<ExactBase> base = n > 1 ? readExactBase(StrNum) : std::nullopt;
+    if (!base) {
+        std::string product = "1";
+        for (int i = 0; i < n; ++i) product = LargeMultiply(product, StrNum);
+        return product;
+    }
+    if (lengthLowerBound(*base, n - 1) > limits::kMaxCount) {
+        throw ArithmeticOverflow("power: the product passes 32,767 characters");
+    }
+    return LargeMultiply(powerText(*base, n - 1), StrNum);
+}
+
+// The exponent n when p is whole, above 0 and at most 120. The whole-number
+// test rounds p to a 32-bit integer, which fails for a p beyond that range.
+std::optional<int> exactExponent(double p) {
+    const double rounded = std::nearbyint(p);
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
+        throw ArithmeticOverflow("power: the exponent is beyond the 32-bit range");
+    }
+    if (rounded != p || p <= 0 || p > kMaxExactExponent) return std::nullopt;
+    return static_cast<int>(p);
+}
+
+// A result whose point stands at position SF or earlier and that is longer
+// than SF + 1 characters keeps its first SF significant figures, counted from
+// the first non-zero digit (a cut, not a rounding). An exponent part, as a
+// double's text may have, stays.
+std::string cutToFigures(std::string text, std::int16_t SF) {
+    const std::size_t point = text.find('.');
+    if (point == std::string::npos || SF < 1) return text;
+    const auto figures = static_cast<std::size_t>(SF);
+    if (point + 1 > figures || text.size() <= figures + 1) return text;
+    const std::size_t exponentAt = text.find_first_of("Ee");
+    const std::size_t mantissaEnd = exponentAt == std::string::npos ? text.size() : exponentAt;
+    std::size_t kept = 0;
+    bool significant = false;
+    for (std::size_t i = 0; i < mantissaEnd; ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9') continue;
+        significant = significant || c != '0';
+        if (significant && ++kept == figures) {
+            text.erase(i + 1, mantissaEnd - (i + 1));
+            break;
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string RTPower(std::int16_t& SF, std::string_view StrNum, std::string_view StrPower,
+                    std::string_view sigFigsSetting, const MessageSink& showMessage) {
+    const double p = textToDouble(StrPower);
+    std::string result;
+    if (StrPower == "0") {
+        result = "1";
+    } else if (StrPower == "-1") {
+        result = LargeDiv(true, SF, "1", StrNum, showMessage);
+    } else if (StrPower == "0.5" || StrPower == ".5") {
+        result = SquareRoot(SF, StrNum, sigFigsSetting);
+    } else if (const std::optional<int> n = exactExponent(p)) {
+        result = wholePower(StrNum, *n);
+    } else {
+        try {
+            result = trimmedText(power(toFixedDecimal(StrNum), toFixedDecimal(StrPower)));
+        } catch (const Failure&) {
+            return std::string(kPowerOverflowText);
+        }
+    }
+    return cutToFigures(std::move(result), SF);
+}
+
+}  // namespace calcora

@@ -1,0 +1,176 @@
+// The square root. A positive number string gets its exact root, truncated to
+// the figure count: the value is scaled to an integer of 2·SF − 1 or 2·SF
+// digits whose integer square root has exactly SF digits. Every other text
+// (zero, exponent forms, a "+", a negative number) takes the fixed-decimal
+// estimate and two Heron steps, or the double root when they fail.
+#include "engine/engine.h"
+
+#include <cassert>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "engine/bigint.h"
+#include "engine/limits.h"
+#include "engine/sqrt_steps.h"
+#include "fixeddec/fixeddec.h"
+
+namespace calcora {
+
+namespace sqrt_steps {
+
+namespace {
+
+bool isSeparator(char c) { return c == ',' || c == ' '; }
+
+// Floor division for a possibly negative numerator and a positive divisor.
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    const std::int64_t q = a / b;
+    return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
+// The digits of `root` times 10^(−k), in the engine's form: no leading zeros
+// (".5"), no trailing fraction zeros, no trailing point.
+std::string placePoint(const std::string& root, std::int64_t k) {
+    const auto n = static_cast<std::int64_t>(root.size());
+    if (k <= 0) return root + std::string(static_cast<std::size_t>(-k), '0');
+    std::string text;
+    if (k >= n) {
+        text.reserve(static_cast<std::size_t>(k) + 1);
+        text += '.';
+        text.append(static_cast<std::size_t>(k - n), '0');
+        text += root;
+    } else {
+        text = root;
+        text.insert(static_cast<std::size_t>(n - k), 1, '.');
+    }
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+bool isPositiveNumberString(std::string_view StrVal) {
+    bool point = false;
+    bool nonZero = false;
+    for (const char c : StrVal) {
+        if (isSeparator(c)) continue;
+        if (c == '.') {
+            if (point) return false;
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            nonZero = nonZero || c != '0';
+        } else {
+            return false;
+        }
+    }
+    return nonZero;
+}
+
+std::string exactRoot(std::int16_t SF, std::string_view StrVal) {
+    // The digits without the point; intCount of them stand before it.
+    std::string digits;
+    digits.reserve(StrVal.size());
+    bool hasPoint = false;
+    std::int64_t intCount = 0;
+    for (const char c : StrVal) {
+        if (isSeparator(c)) continue;
+        if (c == '.') {
+            hasPoint = true;
+            intCount = static_cast<std::int64_t>(digits.size());
+        } else {
+            digits += c;
+        }
+    }
+    if (!hasPoint) intCount = static_cast<std::int64_t>(digits.size());
+    if (digits.size() + (hasPoint ? 1 : 0) > static_cast<std::size_t>(limits::kMaxCount)) {
+        throw ArithmeticOverflow("square root: the number has more than 32,767 characters");
+    }
+
+    // value = S × 10^e, S the digits from the first to the last non-zero one.
+    const std::size_t lead = digits.find_first_not_of('0');
+    const std::size_t last = digits.find_last_not_of('0');
+    assert(lead != std::string::npos && SF >= 1);
+    const std::string_view S = std::string_view(digits).substr(lead, last - lead + 1);
+    const auto d = static_cast<std::int64_t>(S.size());
+    const std::int64_t e = intCount - 1 - static_cast<std::int64_t>(last);
+
+    // W = floor(value × 10^(2k)) with 2·SF − 1 or 2·SF digits, so that
+    // isqrt(W) = floor(root × 10^k) has exactly SF digits: truncating the root
+    // to SF figures. Taking digits off the end of S first changes nothing,
+    // since isqrt(floor(x / 100^j)) = floor(isqrt(x) / 10^j).
+    const std::int64_t k = floorDiv(2 * static_cast<std::int64_t>(SF) - d - e, 2);
+    const std::int64_t shift = 2 * k + e;  // d + shift is 2·SF − 1 or 2·SF
+    std::string scaled;
+    if (shift >= 0) {
+        scaled.reserve(static_cast<std::size_t>(d + shift));
+        scaled.append(S);
+        scaled.append(static_cast<std::size_t>(shift), '0');
+    } else {
+        scaled.assign(S.substr(0, static_cast<std::size_t>(d + shift)));
+    }
+    const std::string root = isqrt(BigUInt::fromDigits(scaled)).toDigits();
+    return placePoint(root, k);
+}
+
+std::int16_t figureCount(std::string_view sigFigsSetting) {
+    const double whole = std::floor(textToDouble(sigFigsSetting));
+    if (whole > limits::kMaxCount || whole < limits::kMinCount) {
+        throw ArithmeticOverflow("square root: the significant-figure setting is outside the 16-bit range");
+    }
+    const auto count = static_cast<std::int16_t>(whole);
+    return count > kMaxRootFigures ? kMaxRootFigures : count;
+}
+
+std::string estimate(std::string_view StrVal) {
+    const FixedDecimal x = toFixedDecimal(StrVal);
+    const double r = power(toDouble(x), 0.5);
+    const FixedDecimal q = x / r;
+    const FixedDecimal e = r - (r - q) / FixedDecimal::fromInteger(2);
+    return trimmedText(e);
+}
+
+std::string refine(std::int16_t SF, std::string_view StrVal, std::string g) {
+    const MessageSink silent;
+    for (int step = 0; step < 2; ++step) {
+        const std::string q = LargeDiv(false, SF, StrVal, g, silent);
+        if (q.empty()) throw InvalidArgument("square root: the number is longer than the figure count + 1");
+        std::string half = LargeDiv(false, SF, LargeAdd("-", g, q), "2", silent);
+        if (half.empty()) throw InvalidArgument("square root: a Heron difference is longer than the figure count + 1");
+        g = LargeAdd("-", g, half);
+    }
+    return g;
+}
+
+std::string doubleRoot(std::string_view StrVal) {
+    const double value = textToDouble(StrVal);
+    if (value < 0) throw InvalidArgument("square root: the number is negative");
+    // "-0" reads as a negative zero; its root is 0.
+    return trimmedText(power(value == 0 ? 0.0 : value, 0.5));
+}
+
+}  // namespace sqrt_steps
+
+std::string SquareRoot(std::int16_t& SF, std::string_view StrVal, std::string_view sigFigsSetting) {
+    using namespace sqrt_steps;
+    if (isPositiveNumberString(StrVal)) {
+        const std::int16_t count = figureCount(sigFigsSetting);
+        if (count < 1) {
+            throw InvalidArgument("square root: the significant-figure setting is below 1");
+        }
+        SF = count;
+        return exactRoot(count, StrVal);
+    }
+    try {
+        std::string g = estimate(StrVal);
+        SF = figureCount(sigFigsSetting);
+        return refine(SF, StrVal, std::move(g));
+    } catch (const Failure&) {
+        return doubleRoot(StrVal);
+    }
+}
+
+}  // namespace calcora

@@ -1,0 +1,304 @@
+// RTPower: the exponent cases and the cut as tables, whole powers against
+// repeated exact multiplication written here, and against the literal loop of
+// LargeMultiply calls at the engine's length limit and for odd bases.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/engine.h"
+
+namespace calcora {
+namespace {
+
+// ---- Outcomes ---------------------------------------------------------------
+
+enum class Kind { Text, Overflow, NaN, Invalid };
+
+struct Outcome {
+    Kind kind = Kind::Text;
+    std::string text;
+    bool operator==(const Outcome&) const = default;
+};
+
+std::string describe(const Outcome& o) {
+    switch (o.kind) {
+        case Kind::Text: return o.text.size() > 80 ? "text of " + std::to_string(o.text.size()) + " characters"
+                                                   : "\"" + o.text + "\"";
+        case Kind::Overflow: return "ArithmeticOverflow";
+        case Kind::NaN: return "NotANumber";
+        case Kind::Invalid: return "InvalidArgument";
+    }
+    return "?";
+}
+
+template <typename Fn>
+Outcome capture(Fn fn) {
+    try {
+        return {Kind::Text, fn()};
+    } catch (const ArithmeticOverflow&) {
+        return {Kind::Overflow, {}};
+    } catch (const NotANumber&) {
+        return {Kind::NaN, {}};
+    } catch (const InvalidArgument&) {
+        return {Kind::Invalid, {}};
+    }
+}
+
+// No cut can apply at this count: every point stands before it.
+constexpr std::int16_t kNoCut = 32767;
+
+Outcome power(std::string_view base, std::string_view exponent, std::int16_t sf = kNoCut,
+              std::string_view setting = "50") {
+    return capture([&] { return RTPower(sf, base, exponent, setting, {}); });
+}
+
+Outcome literalLoop(std::string_view base, int n) {
+    return capture([&] {
+        std::string product = "1";
+        for (int i = 0; i < n; ++i) product = LargeMultiply(product, base);
+        return product;
+    });
+}
+
+// ---- Oracle: exact decimal products on base-10^9 limbs ----------------------
+
+using Limbs = std::vector<std::uint64_t>;
+constexpr std::uint64_t kLimbBase = 1'000'000'000;
+
+struct Decimal {
+    bool negative = false;
+    Limbs magnitude;           // lowest limb first
+    std::int64_t places = 0;   // digits after the point
+};
+
+Decimal parse(std::string_view text) {
+    Decimal d;
+    std::string plain;
+    bool afterPoint = false;
+    for (const char c : text) {
+        if (c == '-') {
+            d.negative = true;
+        } else if (c == '.') {
+            afterPoint = true;
+        } else if (c >= '0' && c <= '9') {
+            plain += c;
+            if (afterPoint) ++d.places;
+        }
+    }
+    for (std::size_t end = plain.size(); end > 0;) {
+        const std::size_t begin = end >= 9 ? end - 9 : 0;
+        d.magnitude.push_back(std::stoull(plain.substr(begin, end - begin)));
+        end = begin;
+    }
+    while (!d.magnitude.empty() && d.magnitude.back() == 0) d.magnitude.pop_back();
+    return d;
+}
+
+Decimal times(const Decimal& a, const Decimal& b) {
+    Decimal r;
+    r.negative = a.negative != b.negative;
+    r.places = a.places + b.places;
+    std::vector<std::uint64_t> columns(a.magnitude.size() + b.magnitude.size() + 1, 0);
+    for (std::size_t i = 0; i < a.magnitude.size(); ++i) {
+        std::uint64_t carry = 0;
+        for (std::size_t j = 0; j < b.magnitude.size(); ++j) {
+            const std::uint64_t v = columns[i + j] + a.magnitude[i] * b.magnitude[j] + carry;
+            columns[i + j] = v % kLimbBase;
+            carry = v / kLimbBase;
+        }
+        for (std::size_t k = i + b.magnitude.size(); carry != 0; ++k) {
+            const std::uint64_t v = columns[k] + carry;
+            columns[k] = v % kLimbBase;
+            carry = v / kLimbBase;
+        }
+    }
+    while (!columns.empty() && columns.back() == 0) columns.pop_back();
+    r.magnitude = std::move(columns);
+    return r;
+}
+
+// The product's text as the engine writes it: "-" only when not zero, no
+// leading zeros (".25"), no trailing fraction zeros or point, "0" for zero.
+std::string text(const Decimal& d) {
+    if (d.magnitude.empty()) return "0";
+    std::string digits = std::to_string(d.magnitude.back());
+    for (std::size_t i = d.magnitude.size() - 1; i-- > 0;) {
+        const std::string part = std::to_string(d.magnitude[i]);
+        digits += std::string(9 - part.size(), '0') + part;
+    }
+    const auto places = static_cast<std::size_t>(d.places);
+    if (digits.size() <= places) digits.insert(0, places - digits.size() + 1, '0');
+    std::string out = digits.substr(0, digits.size() - places);
+    std::string fraction = digits.substr(digits.size() - places);
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    out.erase(0, out.find_first_not_of('0') == std::string::npos ? out.size() : out.find_first_not_of('0'));
+    if (!fraction.empty()) out += "." + fraction;
+    return (d.negative ? "-" : "") + out;
+}
+
+// ---- Edge cases -------------------------------------------------------------
+
+struct Row {
+    const char* name;
+    std::string base;
+    std::string exponent;
+    std::int16_t sf;
+    Outcome want;
+};
+
+Outcome textOf(std::string t) { return {Kind::Text, std::move(t)}; }
+const Outcome kOverflowText{Kind::Text, std::string(kPowerOverflowText)};
+
+TEST(RTPower, EdgeCases) {
+    const std::vector<Row> rows = {
+        {"exponent zero", "2", "0", 50, textOf("1")},
+        {"exponent zero ignores the base", "abc", "0", 50, textOf("1")},
+        {"whole power", "2", "10", 50, textOf("1024")},
+        {"whole power written with a point", "2", "2.0", 50, textOf("4")},
+        {"whole power written with a plus", "2", "+2", 50, textOf("4")},
+        {"largest exact exponent", "2", "120", 50, textOf("1329227995784915872903807060280344576")},
+        {"above 120 goes to doubles", "2", "121", 50, textOf("2.65845599156983E+36")},
+        {"exact power cut to the figure count", "1.1", "100", 50,
+         textOf("13780.612339822270184118337172089636776264331200038")},
+        {"cut counts figures, not the zeros after the point", "0.1", "100", 50,
+         textOf("." + std::string(99, '0') + "1")},
+        {"cut keeps fifty figures after the zeros", "0.11", "60", 50,
+         textOf("." + std::string(57, '0') + "30448163954141809957444929536027877463903841506669")},
+        {"cut does not count the sign", "-1.1", "3", 3, textOf("-1.33")},
+        {"cut keeps a trailing zero figure", "1.001", "2", 3, textOf("1.00")},
+        {"point after the figure count, no cut", "123456.5", "2", 5, textOf("15241507392.25")},
+        {"result no longer than SF + 1, no cut", "1.5", "2", 3, textOf("2.25")},
+        {"double text cut keeps its exponent", "2", "121", 5, textOf("2.6584E+36")},
+        {"square root exponent", "2", "0.5", 50, textOf("1.4142135623730950488016887242096980785696718753769")},
+        {"square root exponent without zero", "16", ".5", 50, textOf("4")},
+        {"half written otherwise goes to doubles", "2", "0.50", 50, textOf("1.4142135623731")},
+        {"reciprocal", "4", "-1", 50, textOf(".25")},
+        {"reciprocal cut to figures", "3", "-1", 30, textOf("." + std::string(30, '3'))},
+        {"minus one written otherwise goes to doubles", "2", "-1.0", 50, textOf(".5")},
+        {"negative base", "-2", "3", 50, textOf("-8")},
+        {"negative base, even exponent", "-2", "4", 50, textOf("16")},
+        {"double overflow", "10", "400", 50, kOverflowText},
+        {"zero to a negative power", "0", "-2", 50, kOverflowText},
+        {"negative base, fractional exponent", "-8", "0.3", 50, kOverflowText},
+        {"base not a number in doubles", "abc", "1.5", 50, kOverflowText},
+        {"base beyond the fixed decimal", "1" + std::string(30, '0'), "1.5", 50, kOverflowText},
+        {"zero base to minus one", "0", "-1", 50, {Kind::Overflow, ""}},
+        {"exponent beyond 32 bits", "2", "1E10", 50, {Kind::Overflow, ""}},
+        {"exponent beyond 32 bits, negative", "2", "-3000000000", 50, {Kind::Overflow, ""}},
+        {"exponent just inside 32 bits", "2", "2147483647", 50, kOverflowText},
+        {"exponent unreadable", "2", "abc", 50, {Kind::NaN, ""}},
+        {"exponent empty", "2", "", 50, {Kind::NaN, ""}},
+        {"negative base to the half", "-4", "0.5", 50, {Kind::Invalid, ""}},
+        {"base not a number, whole exponent", "2a", "3", 50, {Kind::NaN, ""}},
+        {"300-digit base to 120", std::string(300, '7'), "120", 50, {Kind::Overflow, ""}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Outcome got = power(row.base, row.exponent, row.sf);
+        EXPECT_EQ(got, row.want) << describe(got) << " instead of " << describe(row.want);
+    }
+}
+
+TEST(RTPower, SquareRootCaseSetsTheCount) {
+    std::int16_t sf = 500;
+    EXPECT_EQ(RTPower(sf, "2", "0.5", "500", {}).size(), 101u);
+    EXPECT_EQ(sf, 100);
+    sf = 500;
+    EXPECT_EQ(RTPower(sf, "2", "2", "500", {}), "4");
+    EXPECT_EQ(sf, 500);
+}
+
+TEST(RTPower, MinusOnePassesTheMessageSeam) {
+    std::vector<std::string> shown;
+    const MessageSink sink = [&](std::string_view m) { shown.emplace_back(m); };
+    std::int16_t sf = 50;
+    EXPECT_EQ(RTPower(sf, "8", "-1", "50", sink), ".125");
+    EXPECT_TRUE(shown.empty());
+    // A count below 0 makes even "1" too long a numerator: LargeDiv refuses it
+    // with its message.
+    sf = -1;
+    EXPECT_EQ(RTPower(sf, "8", "-1", "50", sink), "");
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], kNumeratorTooLongMessage);
+}
+
+TEST(RTPower, WholePowersAgainstRepeatedExactMultiplication) {
+    constexpr std::uint32_t kSeed = 71207;
+    std::mt19937 rng(kSeed);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> coin(0, 3);
+    std::uniform_int_distribution<int> exponentOf(1, 120);
+    for (int sample = 0; sample < 150; ++sample) {
+        const int n = exponentOf(rng);
+        const int budget = std::max(1, 20000 / n);  // keeps the power well inside the limit
+        std::uniform_int_distribution<int> lengthOf(1, std::min(budget, 60));
+        std::string base;
+        const int length = lengthOf(rng);
+        for (int i = 0; i < length; ++i) base += static_cast<char>('0' + digit(rng));
+        if (coin(rng) == 0) base.insert(0, "00");
+        if (coin(rng) != 0) {
+            std::uniform_int_distribution<int> at(0, static_cast<int>(base.size()));
+            base.insert(static_cast<std::size_t>(at(rng)), ".");
+        }
+        if (coin(rng) == 0) base += "00";
+        if (coin(rng) == 0) base.insert(0, "-");
+        if (coin(rng) == 0 && base.size() > 3) base.insert(2, ",");
+
+        Decimal exact = parse("1");
+        const Decimal factor = parse(base);
+        for (int i = 0; i < n; ++i) exact = times(exact, factor);
+        const Outcome got = power(base, std::to_string(n));
+        ASSERT_EQ(got, textOf(text(exact)))
+            << "seed " << kSeed << ", base \"" << base << "\" to " << n << ": " << describe(got);
+    }
+}
+
+TEST(RTPower, AgreesWithTheLiteralLoopAtTheLengthLimit) {
+    struct Case {
+        const char* name;
+        std::string base;
+        int n;
+    };
+    const std::vector<Case> cases = {
+        {"nines, 120th power just inside", std::string(273, '9'), 120},
+        {"nines, 120th power just outside", std::string(274, '9'), 120},
+        {"nines, 119th power of the longer base", std::string(274, '9'), 119},
+        {"fraction, just inside", "." + std::string(273, '9'), 120},
+        {"fraction, just outside", "." + std::string(274, '9'), 120},
+        {"negative fraction, odd power", "-." + std::string(275, '9'), 119},
+        {"sign makes the 32,768th character", "-2" + std::string(10922, '0'), 3},
+        {"sign on a shorter product", "-2" + std::string(10921, '0'), 3},
+        {"trailing zeros reach the limit", "1" + std::string(16383, '0'), 2},
+        {"trailing zeros pass the limit", "1" + std::string(16384, '0'), 2},
+        {"a long base to the first power", std::string(32767, '3'), 1},
+        {"a base past the limit", std::string(32768, '3'), 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome loop = literalLoop(c.base, c.n);
+        const Outcome got = power(c.base, std::to_string(c.n));
+        EXPECT_EQ(got, loop) << describe(got) << " instead of " << describe(loop);
+    }
+}
+
+TEST(RTPower, AgreesWithTheLiteralLoopForOddBases) {
+    const std::vector<std::string> bases = {
+        "", ".", "-", "-.", "0", "-0", "0.000", "00.500", "1,000", " 2 ", "1.2.3", "--2", "2-", "+2", "1e2",
+        "-0.5", "10.0", "-" + std::string(40, '9'),
+    };
+    for (const std::string& base : bases) {
+        for (const int n : {1, 2, 3, 7, 120}) {
+            SCOPED_TRACE("base \"" + base + "\" to " + std::to_string(n));
+            const Outcome loop = literalLoop(base, n);
+            const Outcome got = power(base, std::to_string(n));
+            EXPECT_EQ(got, loop) << describe(got) << " instead of " << describe(loop);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace calcora

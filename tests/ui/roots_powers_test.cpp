@@ -1,0 +1,204 @@
+// Square root, power and factorial clicked on the real window in both modes:
+// the texts written, the corrected setting and where the focus ends.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <string>
+
+#include "engine/engine.h"
+#include "window_driver.h"
+
+namespace {
+
+const QString kPrevious = QStringLiteral("previous");
+const QString kNumeric = QStringLiteral("Error - input must be numeric");
+const QString kNotNegative = QStringLiteral("Error - input must not be negative");
+const QString kExponentNeeded = QStringLiteral("Error - exponent needed");
+const QString kOverflow = QStringLiteral("Overflow error - numbers too big for this operation");
+const QString kTooLarge = QStringLiteral("Factorials greater than 1000! are not allowed");
+const QString kIntegerNeeded = QStringLiteral("Error - input must be an integer number <= 1000");
+const QString kHpOverflow = QStringLiteral("Overflow error - 170! is the largest possible in High Precision Mode");
+const QString kSettingNotANumber = QStringLiteral("Error - significant figures must be a number");
+
+const QString kRootTwo50 = QStringLiteral("1.4142135623730950488016887242096980785696718753769");
+const QString kRootTwo100 = QStringLiteral(
+    "1.414213562373095048801688724209698078569671875376948073176679737990732478462107038850387534327641572");
+// The fixed-decimal estimate of the root of 2: one Heron step from the double root.
+const QString kRootTwoEstimate = QStringLiteral("1.4142135623730950488016887242");
+
+const QString kNum1 = QStringLiteral("txtNum1");
+const QString kStays = QStringLiteral("txtNum2");  // where each row puts the focus before the click
+
+enum class Mode { VHP, HP };
+
+class RootsPowersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commands_data();
+    void commands();
+    void factorialOfOneThousand();
+    void squareRootWritesTheEstimateFirst();
+};
+
+void addRow(Mode mode, const char* name, const char* command, const QString& num1, const QString& num2,
+            const QString& result, const QString& focus, const QString& setting = QStringLiteral("50"),
+            const QString& settingAfter = QString()) {
+    QTest::newRow(qPrintable(QString::fromLatin1(mode == Mode::HP ? "HP " : "VHP ") + QString::fromLatin1(command) +
+                             QStringLiteral(" ") + QString::fromLatin1(name)))
+        << QString::fromLatin1(command) << (mode == Mode::HP) << num1 << num2 << setting << result
+        << (settingAfter.isNull() ? setting : settingAfter) << focus;
+}
+
+void addBoth(const char* name, const char* command, const QString& num1, const QString& num2,
+             const QString& result, const QString& focus, const QString& setting = QStringLiteral("50"),
+             const QString& settingAfter = QString()) {
+    addRow(Mode::VHP, name, command, num1, num2, result, focus, setting, settingAfter);
+    addRow(Mode::HP, name, command, num1, num2, result, focus, setting, settingAfter);
+}
+
+void RootsPowersTest::commands_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("highPrecision");
+    QTest::addColumn<QString>("num1");
+    QTest::addColumn<QString>("num2");
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("settingAfter");
+    QTest::addColumn<QString>("focus");
+
+    const QString none;
+    // ---- Square root ----
+    addRow(Mode::VHP, "of two at fifty", "cmdSqRt", "2", none, kRootTwo50, kNum1);
+    addRow(Mode::HP, "of two is the estimate", "cmdSqRt", "2", none, kRootTwoEstimate, kNum1);
+    addRow(Mode::VHP, "setting 10 shown as 30", "cmdSqRt", "2", none,
+           QStringLiteral("1.4142135623730950488016887242"), kNum1, "10", "30");
+    addRow(Mode::HP, "setting 10 shown as 30", "cmdSqRt", "2", none, kRootTwoEstimate, kNum1, "10", "30");
+    addRow(Mode::VHP, "setting 900 shown as 500, root at 100", "cmdSqRt", "2", none, kRootTwo100, kNum1, "900",
+           "500");
+    addRow(Mode::HP, "setting 900 shown as 500", "cmdSqRt", "2", none, kRootTwoEstimate, kNum1, "900", "500");
+    addBoth("setting not a number", "cmdSqRt", "2", none, kSettingNotANumber, kStays, "abc");
+    addBoth("zero shortcut 0.0", "cmdSqRt", "0.0", none, "0", kStays);
+    addBoth("zero shortcut 00", "cmdSqRt", "00", none, "0", kStays);
+    addBoth("other zero through the fallback", "cmdSqRt", "0.000", none, "0", kStays);
+    addBoth("letters", "cmdSqRt", "abc", none, kNumeric, kStays);
+    addBoth("empty box", "cmdSqRt", "", none, kNumeric, kStays);
+    addBoth("spaces inside", "cmdSqRt", "1 000", none, kNumeric, kStays);
+    addBoth("negative", "cmdSqRt", "-4", none, kNotNegative, kStays);
+    addBoth("negative fraction", "cmdSqRt", "-0.25", none, kNotNegative, kStays);
+    addBoth("negative too small for the fixed decimal", "cmdSqRt", "-1E-40", none, kNotNegative, kStays);
+    addBoth("tiny exponent form from the fallback", "cmdSqRt", "1E-40", none, "1E-20", kStays);
+    addBoth("beyond the double range ends with nothing written", "cmdSqRt", "1E400", none, kPrevious, kStays);
+    addRow(Mode::VHP, "commas", "cmdSqRt", "1,000,000", none, "1000", kNum1);
+    addRow(Mode::HP, "commas", "cmdSqRt", "1,000,000", none, "1000", kNum1);
+    addRow(Mode::VHP, "quarter", "cmdSqRt", "0.25", none, ".5", kNum1);
+    addRow(Mode::VHP, "small number gets every figure", "cmdSqRt", "0.005", none,
+           ".070710678118654752440084436210484903928483593768847", kNum1);
+    addRow(Mode::VHP, "beyond the fixed decimal", "cmdSqRt", "100000000000000000000000000000", none,
+           "316227766016837.93319988935444327185337195551393252", kNum1);
+    addRow(Mode::HP, "beyond the fixed decimal", "cmdSqRt", "100000000000000000000000000000", none,
+           "316227766016838", kStays);
+    addRow(Mode::VHP, "plus sign keeps the steps and the fallback", "cmdSqRt", "+4", none, "2", kStays);
+    addRow(Mode::VHP, "exponent form keeps the steps and the fallback", "cmdSqRt", "1E5", none,
+           "316.227766016838", kStays);
+
+    // ---- Power ----
+    addBoth("exponent empty", "cmdPower", "2", "", kExponentNeeded, kStays);
+    addBoth("exponent letters", "cmdPower", "2", "x", kExponentNeeded, kStays);
+    addRow(Mode::HP, "half", "cmdPower", "2", "0.5", "1.4142135623731", kNum1);
+    addRow(Mode::VHP, "half is the square root", "cmdPower", "2", "0.5", kRootTwo50, kNum1);
+    addRow(Mode::VHP, "120 exactly", "cmdPower", "2", "120", "1329227995784915872903807060280344576", kNum1);
+    addRow(Mode::HP, "120 in doubles", "cmdPower", "2", "120", "1.32922799578492E+36", kNum1);
+    addRow(Mode::VHP, "exact power cut", "cmdPower", "1.1", "100",
+           "13780.612339822270184118337172089636776264331200038", kNum1);
+    addRow(Mode::VHP, "zero exponent", "cmdPower", "abc", "0", "1", kNum1);
+    addRow(Mode::VHP, "reciprocal", "cmdPower", "8", "-1", ".125", kNum1);
+    addBoth("setting 10 shown as 30", "cmdPower", "2", "3", "8", kNum1, "10", "30");
+    addBoth("setting 900 shown as 500", "cmdPower", "2", "3", "8", kNum1, "900", "500");
+    addBoth("setting not a number", "cmdPower", "2", "3", kSettingNotANumber, kStays, "");
+    addBoth("double overflow", "cmdPower", "10", "400", kOverflow, kNum1);
+    addBoth("zero to a negative power", "cmdPower", "0", "-2", kOverflow, kNum1);
+    addBoth("negative base, fractional exponent", "cmdPower", "-8", "0.3", kOverflow, kNum1);
+    addBoth("base not a number", "cmdPower", "abc", "2", kOverflow, kNum1);
+    addBoth("zero base to minus one", "cmdPower", "0", "-1", kOverflow, kNum1);
+    addBoth("exponent beyond 32 bits", "cmdPower", "2", "1E10", kOverflow, kNum1);
+    addBoth("negative base to the half", "cmdPower", "-4", "0.5", kOverflow, kNum1);
+    addRow(Mode::HP, "base beyond the fixed decimal", "cmdPower", "1" + QString(30, '0'), "2", kOverflow, kNum1);
+    addRow(Mode::VHP, "product beyond the length limit", "cmdPower", QString(300, '7'), "120", kOverflow, kNum1);
+
+    // ---- Factorial ----
+    addBoth("above 1000", "cmdFac", "1001", none, kTooLarge, kStays);
+    addBoth("comma hides the size from the leading number", "cmdFac", "1,500", none, kTooLarge, kStays);
+    addBoth("beyond the double range", "cmdFac", "1E400", none, kTooLarge, kStays);
+    addBoth("letters", "cmdFac", "abc", none, kIntegerNeeded, kStays);
+    addBoth("empty", "cmdFac", "", none, kIntegerNeeded, kStays);
+    addBoth("fraction rounds down", "cmdFac", "5.5", none, "120", kStays);
+    addBoth("negative gives one", "cmdFac", "-3", none, "1", kStays);
+    addRow(Mode::HP, "largest in doubles", "cmdFac", "170", none, "7.257415615308E+306", kStays);
+    addRow(Mode::HP, "first beyond doubles", "cmdFac", "171", none, kHpOverflow, kStays);
+    addRow(Mode::VHP, "171 exactly", "cmdFac", "171", none,
+           QString::fromStdString(calcora::FactorialUP("171")), kStays);
+    addRow(Mode::VHP, "below the 16-bit range gives one", "cmdFac", "-40000", none, "1", kStays);
+    addRow(Mode::HP, "below the 16-bit range", "cmdFac", "-40000", none, kHpOverflow, kStays);
+    addRow(Mode::VHP, "below the double range gives one", "cmdFac", "-1E400", none, "1", kStays);
+}
+
+void RootsPowersTest::commands() {
+    QFETCH(QString, command);
+    QFETCH(bool, highPrecision);
+    QFETCH(QString, num1);
+    QFETCH(QString, num2);
+    QFETCH(QString, setting);
+    QFETCH(QString, result);
+    QFETCH(QString, settingAfter);
+    QFETCH(QString, focus);
+
+    WindowDriver driver;
+    driver.window.show();
+    driver.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&driver.window));
+    driver.selectHighPrecision(highPrecision);
+    driver.setText("txtNum1", num1);
+    driver.setText("txtNum2", num2);
+    driver.setText("txtSigFigs", setting);
+    driver.setText("txtResult", kPrevious);
+    driver.box("txtNum2")->setFocus();
+
+    driver.click(command);
+
+    QCOMPARE(driver.text("txtResult"), result);
+    QCOMPARE(driver.text("txtSigFigs"), settingAfter);
+    QCOMPARE(driver.text("txtNum1"), num1);
+    QCOMPARE(driver.text("txtNum2"), num2);
+    QVERIFY(driver.messages.isEmpty());
+    QWidget* focused = QApplication::focusWidget();
+    QCOMPARE(focused ? focused->objectName() : QStringLiteral("(none)"), focus);
+}
+
+void RootsPowersTest::factorialOfOneThousand() {
+    WindowDriver driver;
+    driver.setText("txtNum1", "1000");
+    driver.click("cmdFac");
+    const QString exact = driver.text("txtResult");
+    QCOMPARE(exact.size(), 2568);
+    QVERIFY(exact.startsWith("402387260077093773543702433923003985719374864210"));
+    QVERIFY(exact.endsWith(QString(249, '0')));
+}
+
+void RootsPowersTest::squareRootWritesTheEstimateFirst() {
+    // The estimate, then the refined root: two writes, the last one stays.
+    WindowDriver driver;
+    QStringList written;
+    QObject::connect(driver.box("txtResult"), &QLineEdit::textChanged,
+                     [&](const QString& text) { written << text; });
+    driver.setText("txtNum1", "2");
+    driver.click("cmdSqRt");
+    QCOMPARE(written, QStringList({kRootTwoEstimate, kRootTwo50}));
+}
+
+}  // namespace
+
+QTEST_MAIN(RootsPowersTest)
+#include "roots_powers_test.moc"
