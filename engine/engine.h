@@ -53,7 +53,8 @@ std::string RemoveDP(std::string_view StrIn, std::int16_t PP, std::int16_t L);
 // differences lose them (".5", "-.2"); trailing fraction zeros and a trailing
 // point go; equal operands give "0"; "-0" can come out of "-0" − "0".
 // NotANumber where the digit loop meets a character it cannot read (an inner
-// "-" reads as 0); ArithmeticOverflow for an operand over 32,767 characters.
+// "-" reads as 0); ArithmeticOverflow for an operand over 32,767 characters;
+// InvalidArgument for an AddorSub other than "+" or "-".
 std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
                      std::string_view Num2StrIn);
 
@@ -61,6 +62,7 @@ std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
 
 // The digits left once leading zeros and points, then trailing zeros, are
 // removed, less one for a remaining point ("100" → 1, "100." → 3, "1.50" → 2).
+// ArithmeticOverflow for a text over 32,767 characters.
 std::int16_t SigFigs(std::string_view NumStrIn);
 
 // ---- Multiplication -------------------------------------------------------
@@ -90,11 +92,13 @@ inline constexpr std::string_view kNumeratorTooLongMessage =
 
 // ---- Square root ----------------------------------------------------------
 
-// The square root of StrVal. Sets SF to the integer part of sigFigsSetting
-// (at most 100) and, for a positive number string, returns the root truncated
-// to SF significant figures. Other inputs take the fixed-decimal estimate
-// with two Heron steps, or the double root when that fails; a negative number
-// or a text that is no number fails.
+// The square root of StrVal. For a positive number string (commas and spaces
+// aside): sets SF to the integer part of sigFigsSetting, at most 100, and
+// returns the root truncated to SF significant figures (".5" for "0.25").
+// Other inputs take the fixed-decimal estimate with two Heron steps (SF set
+// once the estimate succeeds), or the double root when that fails ("0" → "0",
+// "1E-40" → "1E-20"). InvalidArgument for a negative number, NotANumber for a
+// text that is no number or a setting that is none.
 std::string SquareRoot(std::int16_t& SF, std::string_view StrVal,
                        std::string_view sigFigsSetting);
 
@@ -104,8 +108,12 @@ inline constexpr std::string_view kPowerOverflowText =
     "Overflow error - numbers too big for this operation";
 
 // StrNum to the power StrPower: "0" → "1"; "-1" → LargeDiv; "0.5"/".5" →
-// SquareRoot; whole 1..120 → exact product; otherwise the double power or
-// kPowerOverflowText. A result with a point is cut to SF significant figures.
+// SquareRoot; whole 1..120 → exact product; otherwise the double power, or
+// kPowerOverflowText when that fails. A result whose point stands at position
+// SF or earlier and that is longer than SF + 1 characters keeps its first SF
+// significant figures. Failures outside the double case reach the caller: an
+// exponent that is no number or beyond the 32-bit range, a zero base with
+// "-1", a product past the 16-bit length.
 std::string RTPower(std::int16_t& SF, std::string_view StrNum, std::string_view StrPower,
                     std::string_view sigFigsSetting, const MessageSink& showMessage);
 
@@ -114,7 +122,9 @@ std::string RTPower(std::int16_t& SF, std::string_view StrNum, std::string_view 
 inline constexpr std::string_view kFactorialOverflowText =
     "Overflow error - 170! is the largest possible in High Precision Mode";
 
-// n! exactly, n the integer part of InNum; "1" for n ≤ 0.
+// n! exactly, n the integer part of InNum; "1" for n ≤ 0 (however far below).
+// NotANumber for a text that is no number; ArithmeticOverflow for n above
+// 32,767 or a product past the 16-bit length (between 9,000! and 10,000!).
 std::string FactorialUP(std::string_view InNum);
 // n! as the text of a double; kFactorialOverflowText from 171 on or on failure.
 std::string FactorialHP(std::string_view InNum);
