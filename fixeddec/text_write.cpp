@@ -95,7 +95,10 @@ std::string numberToText(double value) {
     std::string text(1, value < 0 ? '-' : ' ');
     if (exponent > kPlainMaxExponent || exponent < kPlainMinExponent) {
         text += mantissa[0];
-        if (mantissa.size() > 1) text += "." + mantissa.substr(1);
+        if (mantissa.size() > 1) {
+            text += '.';
+            text.append(mantissa, 1);
+        }
         const int magnitude = std::abs(exponent);
         text += exponent < 0 ? "E-" : "E+";
         if (magnitude < 10) text += '0';
@@ -103,7 +106,9 @@ std::string numberToText(double value) {
         return text;
     }
     if (exponent < 0) {
-        text += "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
+        text += '.';
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += mantissa;
         return text;
     }
     const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
