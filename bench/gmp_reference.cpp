@@ -1,0 +1,95 @@
+#include "gmp_reference.h"
+
+#ifdef CALCORA_BENCH_WITH_GMP
+
+#include <gmp.h>
+#include <mpfr.h>
+
+#include <cstring>
+
+namespace calcora::bench {
+
+namespace {
+
+// RAII holders, so that each call starts and ends clean like ours.
+struct Mpz {
+    mpz_t v;
+    Mpz() { mpz_init(v); }
+    explicit Mpz(const std::string& digits) { mpz_init_set_str(v, digits.c_str(), 10); }
+    ~Mpz() { mpz_clear(v); }
+    Mpz(const Mpz&) = delete;
+    Mpz& operator=(const Mpz&) = delete;
+};
+
+std::string digitsOf(const mpz_t value) {
+    std::string text(mpz_sizeinbase(value, 10) + 2, '\0');
+    mpz_get_str(text.data(), 10, value);
+    text.resize(std::strlen(text.c_str()));
+    return text;
+}
+
+// Digits d (first figure's place value 10^(exponent − 1)) written with a
+// point: "12345", 2 → "12.345"; 0 → ".12345"; −2 → ".0012345".
+std::string placePoint(std::string digits, long exponent) {
+    if (exponent <= 0) return "." + std::string(static_cast<std::size_t>(-exponent), '0') + digits;
+    if (static_cast<std::size_t>(exponent) >= digits.size()) {
+        return digits + std::string(static_cast<std::size_t>(exponent) - digits.size(), '0');
+    }
+    digits.insert(static_cast<std::size_t>(exponent), 1, '.');
+    return digits;
+}
+
+}  // namespace
+
+std::string gmpMultiply(const std::string& a, const std::string& b) {
+    Mpz x(a), y(b), p;
+    mpz_mul(p.v, x.v, y.v);
+    return digitsOf(p.v);
+}
+
+std::string gmpSum(const std::string& a, const std::string& b, std::size_t pointFromRight) {
+    const auto withoutPoint = [&](const std::string& s) {
+        std::string t = s;
+        t.erase(t.size() - pointFromRight - 1, 1);
+        return t;
+    };
+    Mpz x(withoutPoint(a)), y(withoutPoint(b)), s;
+    mpz_add(s.v, x.v, y.v);
+    std::string digits = digitsOf(s.v);
+    digits.insert(digits.size() - pointFromRight, 1, '.');
+    return digits;
+}
+
+std::string mpzDivide(const std::string& n, const std::string& d, int figures) {
+    Mpz x(n), y(d), q;
+    // Enough places that the quotient has at least `figures` digits.
+    const long k = static_cast<long>(figures) + static_cast<long>(d.size()) - static_cast<long>(n.size()) + 1;
+    if (k > 0) {
+        Mpz scale;
+        mpz_ui_pow_ui(scale.v, 10, static_cast<unsigned long>(k));
+        mpz_mul(x.v, x.v, scale.v);
+    }
+    mpz_tdiv_q(q.v, x.v, y.v);
+    std::string digits = digitsOf(q.v);
+    const long exponent = static_cast<long>(digits.size()) - (k > 0 ? k : 0);
+    digits.resize(static_cast<std::size_t>(figures));
+    return placePoint(digits, exponent);
+}
+
+std::string mpfrDivide(const std::string& n, const std::string& d, int figures, long bits) {
+    mpfr_t x, y, q;
+    mpfr_inits2(bits, x, y, q, static_cast<mpfr_ptr>(nullptr));
+    mpfr_set_str(x, n.c_str(), 10, MPFR_RNDN);
+    mpfr_set_str(y, d.c_str(), 10, MPFR_RNDN);
+    mpfr_div(q, x, y, MPFR_RNDZ);
+    mpfr_exp_t exponent = 0;
+    char* raw = mpfr_get_str(nullptr, &exponent, 10, static_cast<std::size_t>(figures), q, MPFR_RNDZ);
+    std::string text = placePoint(raw, exponent);
+    mpfr_free_str(raw);
+    mpfr_clears(x, y, q, static_cast<mpfr_ptr>(nullptr));
+    return text;
+}
+
+}  // namespace calcora::bench
+
+#endif

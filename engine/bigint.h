@@ -1,0 +1,113 @@
+// bigint API ready
+#pragma once
+// BigUInt: an unsigned integer of any length in decimal limbs (base 10^9, least
+// significant limb first), the machine-word arithmetic behind the engine's
+// text operations. Decimal limbs make text conversion linear in the length.
+//
+// Files: bigint.cpp (text, compare, add, subtract, small factors, powers of
+// ten), bigint_multiply.cpp (schoolbook and Karatsuba), bigint_divide.cpp
+// (divMod and divideFloor, Knuth's algorithm D), bigint_sqrt.cpp (isqrt, Newton from above).
+//
+// Every value is normalised (no zero limb at the top; zero has no limbs).
+// Functions take their operands by const reference and return new values, so
+// an output may alias an input. The Cutoffs parameter only chooses between
+// algorithms; every choice gives the same value, and tests force the cutoffs
+// low so that small operands exercise the fast paths.
+
+#include <compare>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fixeddec/failure.h"
+
+namespace calcora {
+
+class BigUInt {
+public:
+    using Limb = std::uint32_t;
+    static constexpr Limb kBase = 1'000'000'000;
+    static constexpr int kBaseDigits = 9;
+
+    BigUInt() = default;  // zero
+    explicit BigUInt(std::uint64_t value);
+
+    // The value of a text of decimal digits ("" and "000" are zero; leading
+    // zeros are allowed). NotANumber for any character other than "0"-"9".
+    static BigUInt fromDigits(std::string_view digits);
+    // Takes limbs least significant first, each below kBase (checked with an
+    // assert); zero limbs at the top are dropped.
+    static BigUInt fromLimbs(std::vector<Limb> limbs);
+
+    // The decimal digits without leading zeros; "0" for zero.
+    std::string toDigits() const;
+    // The decimal digits left-padded with "0" to at least `width` characters.
+    std::string toDigits(std::size_t width) const;
+
+    bool isZero() const { return limbs_.empty(); }
+    // Number of decimal digits: 0 for zero, else the length of toDigits().
+    std::size_t digitCount() const;
+    const std::vector<Limb>& limbs() const { return limbs_; }
+    // Decimal digit at place value 10^place (0 for the units), 0 past the top.
+    int digitAt(std::size_t place) const;
+    // The value when it fits in 64 bits (asserted by the caller).
+    bool fitsUint64() const;
+    std::uint64_t toUint64() const;
+
+    friend bool operator==(const BigUInt& a, const BigUInt& b) = default;
+    friend std::strong_ordering operator<=>(const BigUInt& a, const BigUInt& b);
+
+private:
+    std::vector<Limb> limbs_;
+};
+
+// Size cutoffs, in limbs. Defaults are tuned for speed; tests set them low.
+struct Cutoffs {
+    // Below this many limbs in the smaller factor, schoolbook multiplication
+    // beats Karatsuba: its loop only adds limb products into 64-bit columns
+    // (the carries are settled every eighteen rows), so Karatsuba's extra
+    // additions and allocations pay only from some 80 limbs (720 digits) on.
+    // Measured times are flat from 64 to 200 limbs.
+    std::size_t karatsuba = 80;
+};
+
+// ---- Arithmetic (all exact) ------------------------------------------------
+
+BigUInt operator+(const BigUInt& a, const BigUInt& b);
+// a − b. InvalidArgument when b > a.
+BigUInt operator-(const BigUInt& a, const BigUInt& b);
+BigUInt operator*(const BigUInt& a, const BigUInt& b);
+
+BigUInt multiply(const BigUInt& a, const BigUInt& b, const Cutoffs& cutoffs);
+// a × m for a small factor m.
+BigUInt multiplySmall(const BigUInt& a, std::uint32_t m);
+// a + m for a small addend m.
+BigUInt addSmall(const BigUInt& a, std::uint32_t m);
+// a × 10^n.
+BigUInt shiftUp(const BigUInt& a, std::size_t n);
+// floor(a / 10^n).
+BigUInt shiftDown(const BigUInt& a, std::size_t n);
+// The product of a and b computed by the plain schoolbook method, whatever the
+// sizes (the reference the fast paths are tested against).
+BigUInt multiplySchoolbook(const BigUInt& a, const BigUInt& b);
+
+struct DivModResult {
+    BigUInt quotient;
+    BigUInt remainder;
+};
+// quotient = floor(n / d), remainder = n − quotient·d. DivisionByZero when d is 0.
+DivModResult divMod(const BigUInt& n, const BigUInt& d, const Cutoffs& cutoffs = {});
+// floor(n / d) alone. Much faster than divMod when the quotient is far shorter
+// than the divisor: it brackets the quotient between two divisions by the
+// divisor's leading limbs and falls back to divMod only when they disagree.
+// DivisionByZero when d is 0.
+BigUInt divideFloor(const BigUInt& n, const BigUInt& d, const Cutoffs& cutoffs = {});
+// n divided by a small divisor m > 0; the remainder is returned through rem.
+BigUInt divModSmall(const BigUInt& n, std::uint32_t m, std::uint32_t& rem);
+
+// floor(sqrt(n)).
+BigUInt isqrt(const BigUInt& n, const Cutoffs& cutoffs = {});
+
+}  // namespace calcora

@@ -1,0 +1,181 @@
+// Multiplication of BigUInt: a schoolbook base case that accumulates limb
+// products in 64-bit columns, and Karatsuba above Cutoffs::karatsuba.
+#include <algorithm>
+#include <cassert>
+#include <cstdint>
+#include <vector>
+
+#include "engine/bigint.h"
+
+namespace calcora {
+
+namespace {
+
+using Limb = BigUInt::Limb;
+constexpr Limb kBase = BigUInt::kBase;
+
+// A limb product is below 10^18, so a 64-bit column holding a normalised limb
+// can take this many more products before it could pass 2^64 − 1 (≈ 1.84·10^19).
+constexpr std::size_t kRowsPerCarry = 18;
+
+// out[0 .. na+nb) = a × b, by rows of 64-bit column sums; the columns are
+// brought back below the base every kRowsPerCarry rows.
+void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out) {
+    const std::size_t n = na + nb;
+    std::vector<std::uint64_t> acc(n, 0);
+    std::size_t pending = 0;
+    std::size_t normalisedUpTo = 0;  // columns below this index are < base
+    for (std::size_t i = 0; i < na; ++i) {
+        const std::uint64_t ai = a[i];
+        std::uint64_t* col = acc.data() + i;
+        for (std::size_t j = 0; j < nb; ++j) col[j] += ai * b[j];
+        if (++pending == kRowsPerCarry || i + 1 == na) {
+            std::uint64_t carry = 0;
+            std::size_t k = normalisedUpTo;
+            const std::size_t touched = i + nb;
+            for (; k < touched || (carry != 0 && k < n); ++k) {
+                const std::uint64_t v = acc[k] + carry;
+                acc[k] = v % kBase;
+                carry = v / kBase;
+            }
+            assert(carry == 0);
+            // Columns below i + 1 receive no more products.
+            normalisedUpTo = i + 1;
+            pending = 0;
+        }
+    }
+    for (std::size_t k = 0; k < n; ++k) out[k] = static_cast<Limb>(acc[k]);
+}
+
+// r[0..nr) += a[0..na), na ≤ nr; returns the carry out of r.
+Limb addInto(Limb* r, std::size_t nr, const Limb* a, std::size_t na) {
+    Limb carry = 0;
+    std::size_t i = 0;
+    for (; i < na; ++i) {
+        const Limb s = r[i] + a[i] + carry;
+        carry = s >= kBase;
+        r[i] = carry ? s - kBase : s;
+    }
+    for (; carry != 0 && i < nr; ++i) {
+        const Limb s = r[i] + 1;
+        carry = s == kBase;
+        r[i] = carry ? 0 : s;
+    }
+    return carry;
+}
+
+// r[0..nr) −= a[0..na), na ≤ nr; returns the borrow out of r.
+Limb subInto(Limb* r, std::size_t nr, const Limb* a, std::size_t na) {
+    Limb borrow = 0;
+    std::size_t i = 0;
+    for (; i < na; ++i) {
+        const Limb sub = a[i] + borrow;
+        borrow = r[i] < sub;
+        r[i] = borrow ? r[i] + kBase - sub : r[i] - sub;
+    }
+    for (; borrow != 0 && i < nr; ++i) {
+        borrow = r[i] == 0;
+        r[i] = borrow ? kBase - 1 : r[i] - 1;
+    }
+    return borrow;
+}
+
+// Length without the zero limbs at the top.
+std::size_t significant(const Limb* a, std::size_t n) {
+    while (n > 0 && a[n - 1] == 0) --n;
+    return n;
+}
+
+void mulRec(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out,
+            std::size_t cutoff);
+
+// out = a × b for na ≥ 2·nb: a is cut into pieces of nb limbs, each multiplied
+// by b as a balanced product.
+void mulUnbalanced(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out,
+                   std::size_t cutoff) {
+    std::fill(out, out + na + nb, 0);
+    std::vector<Limb> piece(2 * nb);
+    for (std::size_t off = 0; off < na; off += nb) {
+        const std::size_t len = std::min(nb, na - off);
+        mulRec(a + off, len, b, nb, piece.data(), cutoff);
+        const Limb carry = addInto(out + off, na + nb - off, piece.data(), len + nb);
+        assert(carry == 0);
+        (void)carry;
+    }
+}
+
+// out[0 .. na+nb) = a × b.
+void mulRec(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out,
+            std::size_t cutoff) {
+    if (na < nb) {
+        std::swap(a, b);
+        std::swap(na, nb);
+    }
+    if (nb == 0) {
+        std::fill(out, out + na, 0);
+        return;
+    }
+    if (nb < cutoff || nb < 2) {
+        mulBasecase(a, na, b, nb, out);
+        return;
+    }
+    if (na >= 2 * nb) {
+        mulUnbalanced(a, na, b, nb, out, cutoff);
+        return;
+    }
+    // a = a1·B^h + a0, b = b1·B^h + b0 with h = na/2 < nb, so b1 is not empty.
+    const std::size_t h = na / 2;
+    const Limb *a0 = a, *a1 = a + h, *b0 = b, *b1 = b + h;
+    const std::size_t na1 = na - h, nb1 = nb - h;
+    const std::size_t n = na + nb;
+
+    mulRec(a0, h, b0, h, out, cutoff);                 // z0 in out[0, 2h)
+    mulRec(a1, na1, b1, nb1, out + 2 * h, cutoff);    // z2 in out[2h, n)
+
+    // sa = a0 + a1, sb = b0 + b1, each one limb longer for the carry.
+    std::vector<Limb> sa(na1 + 1, 0), sb(std::max(h, nb1) + 1, 0);
+    std::copy(a1, a1 + na1, sa.begin());
+    sa[na1] = addInto(sa.data(), na1, a0, h);
+    std::copy(b0, b0 + h, sb.begin());
+    sb.back() = addInto(sb.data(), sb.size() - 1, b1, nb1);
+    const std::size_t lsa = significant(sa.data(), sa.size());
+    const std::size_t lsb = significant(sb.data(), sb.size());
+    std::vector<Limb> z1(sa.size() + sb.size(), 0);
+    mulRec(sa.data(), lsa, sb.data(), lsb, z1.data(), cutoff);
+    // z1 = (a0 + a1)(b0 + b1) − z0 − z2 = a0·b1 + a1·b0 ≥ 0.
+    Limb borrow = subInto(z1.data(), z1.size(), out, 2 * h);
+    borrow |= subInto(z1.data(), z1.size(), out + 2 * h, n - 2 * h);
+    assert(borrow == 0);
+    (void)borrow;
+    const std::size_t lz1 = significant(z1.data(), z1.size());
+    assert(lz1 <= n - h);
+    const Limb carry = addInto(out + h, n - h, z1.data(), lz1);
+    assert(carry == 0);
+    (void)carry;
+}
+
+}  // namespace
+
+BigUInt multiply(const BigUInt& a, const BigUInt& b, const Cutoffs& cutoffs) {
+    if (a.isZero() || b.isZero()) return BigUInt();
+    const auto& x = a.limbs();
+    const auto& y = b.limbs();
+    std::vector<Limb> out(x.size() + y.size());
+    mulRec(x.data(), x.size(), y.data(), y.size(), out.data(), std::max<std::size_t>(cutoffs.karatsuba, 1));
+    return BigUInt::fromLimbs(std::move(out));
+}
+
+BigUInt operator*(const BigUInt& a, const BigUInt& b) {
+    return multiply(a, b, Cutoffs{});
+}
+
+BigUInt multiplySchoolbook(const BigUInt& a, const BigUInt& b) {
+    if (a.isZero() || b.isZero()) return BigUInt();
+    const auto& x = a.limbs();
+    const auto& y = b.limbs();
+    std::vector<Limb> out(x.size() + y.size());
+    mulBasecase(x.data(), x.size(), y.data(), y.size(), out.data());
+    return BigUInt::fromLimbs(std::move(out));
+}
+
+}  // namespace calcora

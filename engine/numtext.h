@@ -1,0 +1,36 @@
+#pragma once
+// Private to the engine: reading an operand of LargeMultiply or LargeDiv once
+// its separators are gone — its sign, whether it is a number string, and the
+// shape of its digits around the point.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace calcora::numtext {
+
+// RemoveCommasAndSpaces of `text`; a text without separators is only copied.
+std::string cleaned(std::string_view text);
+
+// Removes one leading "-" from `text`; true when there was one.
+bool takeSign(std::string& text);
+
+// True when `magnitude` holds only "0"-"9" and at most one "." (the empty
+// text and "." included).
+bool isNumberString(std::string_view magnitude);
+
+// True when `text` holds a digit "1"-"9".
+bool hasNonZeroDigit(std::string_view text);
+
+// A number string split at its point.
+struct Shape {
+    std::size_t intChars = 0;   // characters before the point (all without one)
+    std::size_t fracChars = 0;  // characters after the point
+    bool hasPoint = false;
+};
+Shape shapeOf(std::string_view magnitude);
+
+// The digits of a number string without its point.
+std::string digitsOf(std::string_view magnitude);
+
+}  // namespace calcora::numtext
