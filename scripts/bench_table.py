@@ -1,0 +1,72 @@
+#!/usr/bin/env python3
+"""Runs the benchmark suite and prints Calcora beside GMP/MPFR as one table.
+
+usage: bench_table.py BENCH_BINARY [repetitions]
+
+Each row pairs one engine benchmark with the big-number library's fastest way
+to the same text (text in, text out); the ratio is ours over that reference.
+"""
+import json
+import subprocess
+import sys
+
+# (work, our benchmark, reference benchmarks, goal as a ratio or None)
+ROWS = [
+    ("500 × 500 digits", "BM_Ours_Multiply_500x500", ["BM_Gmp_Multiply_500x500"], 3),
+    ("16,000 × 16,000 digits", "BM_Ours_Multiply_16000x16000", ["BM_Gmp_Multiply_16000x16000"], 2),
+    ("2,568 × 4 digits", "BM_Ours_Multiply_2568x4", ["BM_Gmp_Multiply_2568x4"], 3),
+    ("1 ÷ 3 to 500 figures", "BM_Ours_Divide_1by3_500",
+     ["BM_Gmp_Divide_1by3_500", "BM_Mpfr_Divide_1by3_500"], 3),
+    ("501 ÷ 500 digits to 500 figures", "BM_Ours_Divide_501by500_500",
+     ["BM_Gmp_Divide_501by500_500", "BM_Mpfr_Divide_501by500_500"], 3),
+    ("501 ÷ 32,000-digit integer to 500 figures", "BM_Ours_Divide_501by32000_500",
+     ["BM_Gmp_Divide_501by32000_500", "BM_Mpfr_Divide_501by32000_500"], 3),
+    ("32,000-digit sum", "BM_Ours_Sum_32000", ["BM_Gmp_Sum_32000"], 0.1),
+    ("1000!", "BM_FactorialUP_1000", ["BM_Gmp_Factorial_999Multiplications"], 3),
+    ("270-digit base to the power 120", "BM_RTPower_270digits_120", ["BM_Gmp_PowUi_270digits_120"], 3),
+    ("square root of 2 at 100 figures", "BM_SquareRoot_2_at100", ["BM_Mpfr_Sqrt_2_at100"], 5),
+    ("square root of a 100-digit number at 100", "BM_SquareRoot_100digits_at100",
+     ["BM_Mpfr_Sqrt_100digits_at100"], 5),
+    ("29-digit text to fixed decimal", "BM_ToFixedDecimal_29Digits", [], None),
+    ("fixed-decimal division", "BM_FixedDecimalDivide", [], None),
+]
+
+
+def run(binary, repetitions):
+    names = sorted({r[1] for r in ROWS} | {ref for r in ROWS for ref in r[2]})
+    pattern = "^(" + "|".join(names) + ")$"
+    out = subprocess.run(
+        [binary, "--benchmark_filter=" + pattern, "--benchmark_format=json",
+         f"--benchmark_repetitions={repetitions}", "--benchmark_report_aggregates_only=true"],
+        check=True, capture_output=True, text=True).stdout
+    medians = {}
+    for b in json.loads(out)["benchmarks"]:
+        if b.get("aggregate_name") == "median":
+            scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}[b["time_unit"]]
+            medians[b["run_name"]] = b["cpu_time"] * scale
+    return medians
+
+
+def main():
+    if len(sys.argv) < 2:
+        sys.exit(__doc__)
+    repetitions = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+    medians = run(sys.argv[1], repetitions)
+    print("| Work | Ours (µs) | GMP/MPFR (µs) | Ratio | Goal |")
+    print("|---|---:|---:|---:|---:|")
+    missing_goal = False
+    for work, ours, refs, goal in ROWS:
+        if ours not in medians:
+            continue
+        known = [medians[r] for r in refs if r in medians]
+        ref = min(known) if known else None
+        ratio = medians[ours] / ref if ref else None
+        met = "" if goal is None or ratio is None else ("≤ %g %s" % (goal, "ok" if ratio <= goal else "MISSED"))
+        missing_goal |= "MISSED" in met
+        print("| %s | %.2f | %s | %s | %s |" % (
+            work, medians[ours], "%.2f" % ref if ref else "", "%.2f" % ratio if ratio else "", met))
+    return 1 if missing_goal else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
