@@ -18,59 +18,17 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/outcome.h"
 
 namespace calcora {
 namespace {
 
 constexpr int kMaxLen = 32767;
 
-enum class Outcome { Text, Overflow, NaN, Invalid };
+using namespace testing_support;
 
-struct Result {
-    Outcome kind = Outcome::Text;
-    std::string text;
-    bool operator==(const Result&) const = default;
-};
-
-std::string describe(const Result& r) {
-    switch (r.kind) {
-        case Outcome::Text: return "\"" + r.text + "\"";
-        case Outcome::Overflow: return "ArithmeticOverflow";
-        case Outcome::NaN: return "NotANumber";
-        case Outcome::Invalid: return "InvalidArgument";
-    }
-    return "?";
-}
-
-void PrintTo(const Result& r, std::ostream* os) { *os << describe(r); }
-
-template <class Fn>
-Result capture(Fn fn) {
-    try {
-        return {Outcome::Text, fn()};
-    } catch (const ArithmeticOverflow&) {
-        return {Outcome::Overflow, {}};
-    } catch (const NotANumber&) {
-        return {Outcome::NaN, {}};
-    } catch (const InvalidArgument&) {
-        return {Outcome::Invalid, {}};
-    }
-}
-
-Result run(std::string_view op, std::string_view a, std::string_view b) {
+Outcome run(std::string_view op, std::string_view a, std::string_view b) {
     return capture([&] { return LargeAdd(op, a, b); });
-}
-
-Result text(std::string t) { return {Outcome::Text, std::move(t)}; }
-const Result kNaN{Outcome::NaN, {}};
-const Result kOverflow{Outcome::Overflow, {}};
-const Result kInvalid{Outcome::Invalid, {}};
-
-// Shortens long operands in failure messages.
-std::string shown(std::string_view s) {
-    if (s.size() <= 80) return "\"" + std::string(s) + "\"";
-    return "\"" + std::string(s.substr(0, 40)) + "..." + std::string(s.substr(s.size() - 30)) +
-           "\" (" + std::to_string(s.size()) + " chars)";
 }
 
 // ---- Slow transcription: one character at a time, each put in front --------
@@ -351,13 +309,13 @@ private:
 // Checks one well-formed pair against both oracles; returns false on a mismatch.
 bool checkPair(std::uint32_t seed, int index, const std::string& op, const std::string& a,
                const std::string& b, bool withTranscription) {
-    const Result got = run(op, a, b);
+    const Outcome got = run(op, a, b);
     std::ostringstream where;
     where << "seed " << seed << " pair " << index << ": " << shown(a) << " " << op << " "
           << shown(b);
 
     if (withTranscription) {
-        const Result slow = capture([&] { return literalLargeAdd(op, a, b); });
+        const Outcome slow = capture([&] { return literalLargeAdd(op, a, b); });
         EXPECT_EQ(got, slow) << where.str() << " gave " << describe(got) << ", transcription "
                              << describe(slow);
         if (!(got == slow)) return false;
@@ -407,13 +365,13 @@ struct Row {
     const char* name;
     const char* op;
     std::string a, b;
-    Result want;
+    Outcome want;
 };
 
 void runTable(const std::vector<Row>& rows) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const Result got = run(row.op, row.a, row.b);
+        const Outcome got = run(row.op, row.a, row.b);
         EXPECT_EQ(got, row.want) << shown(row.a) << " " << row.op << " " << shown(row.b) << " gave "
                                  << describe(got) << ", want " << describe(row.want);
     }
@@ -595,13 +553,13 @@ TEST(LargeAddTest, MalformedOperandsMatchTranscription) {
         const std::string op = make.chance(50) ? "+" : "-";
         std::string a = make.chance(70) ? make.malformed() : make.shortNumber();
         std::string b = make.chance(70) ? make.malformed() : make.shortNumber();
-        const Result got = run(op, a, b);
-        const Result slow = capture([&] { return literalLargeAdd(op, a, b); });
+        const Outcome got = run(op, a, b);
+        const Outcome slow = capture([&] { return literalLargeAdd(op, a, b); });
         EXPECT_EQ(got, slow) << "seed " << kSeed << " pair " << i << ": " << shown(a) << " " << op
                              << " " << shown(b) << " gave " << describe(got)
                              << ", transcription " << describe(slow);
         if (!(got == slow)) ++mismatches;
-        (got.kind == Outcome::Text ? texts : failures) += 1;
+        (got.kind == Kind::Text ? texts : failures) += 1;
     }
     // Both outcomes must be well represented for the comparison to mean much.
     EXPECT_GT(texts, 300);

@@ -15,52 +15,18 @@
 #include "engine/bigint.h"
 #include "engine/engine.h"
 #include "engine/literal_transcription.h"
+#include "engine/outcome.h"
 
 namespace calcora {
 namespace {
 
-enum class Kind { Text, Overflow, NaN, Invalid };
-
-struct Outcome {
-    Kind kind = Kind::Text;
-    std::string text;
-    bool operator==(const Outcome&) const = default;
-};
-
-void PrintTo(const Outcome& o, std::ostream* os) {
-    switch (o.kind) {
-        case Kind::Text: *os << '"' << (o.text.size() > 200 ? o.text.substr(0, 200) + "..." : o.text) << '"'; break;
-        case Kind::Overflow: *os << "ArithmeticOverflow"; break;
-        case Kind::NaN: *os << "NotANumber"; break;
-        case Kind::Invalid: *os << "InvalidArgument"; break;
-    }
-}
-
-template <class Fn>
-Outcome capture(Fn fn) {
-    try {
-        return {Kind::Text, fn()};
-    } catch (const ArithmeticOverflow&) {
-        return {Kind::Overflow, {}};
-    } catch (const NotANumber&) {
-        return {Kind::NaN, {}};
-    } catch (const InvalidArgument&) {
-        return {Kind::Invalid, {}};
-    }
-}
+using namespace testing_support;
 
 Outcome fast(std::int16_t sf, std::string_view n, std::string_view d) {
     return capture([&] { return LargeDiv(false, sf, n, d, {}); });
 }
 Outcome slow(std::int16_t sf, std::string_view n, std::string_view d) {
     return capture([&] { return literal::divide(false, sf, n, d, {}); });
-}
-Outcome text(std::string t) { return {Kind::Text, std::move(t)}; }
-const Outcome kOverflow{Kind::Overflow, {}};
-const Outcome kNaN{Kind::NaN, {}};
-
-std::string brief(const std::string& s) {
-    return s.size() <= 80 ? s : s.substr(0, 40) + "...(" + std::to_string(s.size()) + " chars)";
 }
 
 struct Row {

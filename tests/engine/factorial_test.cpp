@@ -12,27 +12,12 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/outcome.h"
 
 namespace calcora {
 namespace {
 
-enum class Kind { Text, Overflow, NaN };
-
-struct Outcome {
-    Kind kind = Kind::Text;
-    std::string text;
-};
-
-template <typename Fn>
-Outcome capture(Fn fn) {
-    try {
-        return {Kind::Text, fn()};
-    } catch (const ArithmeticOverflow&) {
-        return {Kind::Overflow, {}};
-    } catch (const NotANumber&) {
-        return {Kind::NaN, {}};
-    }
-}
+using namespace testing_support;
 
 // An exact factorial kept as base-10^9 limbs, lowest first.
 class ExactFactorial {

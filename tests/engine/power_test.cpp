@@ -10,43 +10,12 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/outcome.h"
 
 namespace calcora {
 namespace {
 
-// ---- Outcomes ---------------------------------------------------------------
-
-enum class Kind { Text, Overflow, NaN, Invalid };
-
-struct Outcome {
-    Kind kind = Kind::Text;
-    std::string text;
-    bool operator==(const Outcome&) const = default;
-};
-
-std::string describe(const Outcome& o) {
-    switch (o.kind) {
-        case Kind::Text: return o.text.size() > 80 ? "text of " + std::to_string(o.text.size()) + " characters"
-                                                   : "\"" + o.text + "\"";
-        case Kind::Overflow: return "ArithmeticOverflow";
-        case Kind::NaN: return "NotANumber";
-        case Kind::Invalid: return "InvalidArgument";
-    }
-    return "?";
-}
-
-template <typename Fn>
-Outcome capture(Fn fn) {
-    try {
-        return {Kind::Text, fn()};
-    } catch (const ArithmeticOverflow&) {
-        return {Kind::Overflow, {}};
-    } catch (const NotANumber&) {
-        return {Kind::NaN, {}};
-    } catch (const InvalidArgument&) {
-        return {Kind::Invalid, {}};
-    }
-}
+using namespace testing_support;
 
 // No cut can apply at this count: every point stands before it.
 constexpr std::int16_t kNoCut = 32767;
@@ -123,7 +92,7 @@ Decimal times(const Decimal& a, const Decimal& b) {
 
 // The product's text as the engine writes it: "-" only when not zero, no
 // leading zeros (".25"), no trailing fraction zeros or point, "0" for zero.
-std::string text(const Decimal& d) {
+std::string decimalText(const Decimal& d) {
     if (d.magnitude.empty()) return "0";
     std::string digits = std::to_string(d.magnitude.back());
     for (std::size_t i = d.magnitude.size() - 1; i-- > 0;) {
@@ -150,37 +119,36 @@ struct Row {
     Outcome want;
 };
 
-Outcome textOf(std::string t) { return {Kind::Text, std::move(t)}; }
 const Outcome kOverflowText{Kind::Text, std::string(kPowerOverflowText)};
 
 TEST(RTPower, EdgeCases) {
     const std::vector<Row> rows = {
-        {"exponent zero", "2", "0", 50, textOf("1")},
-        {"exponent zero ignores the base", "abc", "0", 50, textOf("1")},
-        {"whole power", "2", "10", 50, textOf("1024")},
-        {"whole power written with a point", "2", "2.0", 50, textOf("4")},
-        {"whole power written with a plus", "2", "+2", 50, textOf("4")},
-        {"largest exact exponent", "2", "120", 50, textOf("1329227995784915872903807060280344576")},
-        {"above 120 goes to doubles", "2", "121", 50, textOf("2.65845599156983E+36")},
+        {"exponent zero", "2", "0", 50, text("1")},
+        {"exponent zero ignores the base", "abc", "0", 50, text("1")},
+        {"whole power", "2", "10", 50, text("1024")},
+        {"whole power written with a point", "2", "2.0", 50, text("4")},
+        {"whole power written with a plus", "2", "+2", 50, text("4")},
+        {"largest exact exponent", "2", "120", 50, text("1329227995784915872903807060280344576")},
+        {"above 120 goes to doubles", "2", "121", 50, text("2.65845599156983E+36")},
         {"exact power cut to the figure count", "1.1", "100", 50,
-         textOf("13780.612339822270184118337172089636776264331200038")},
+         text("13780.612339822270184118337172089636776264331200038")},
         {"cut counts figures, not the zeros after the point", "0.1", "100", 50,
-         textOf("." + std::string(99, '0') + "1")},
+         text("." + std::string(99, '0') + "1")},
         {"cut keeps fifty figures after the zeros", "0.11", "60", 50,
-         textOf("." + std::string(57, '0') + "30448163954141809957444929536027877463903841506669")},
-        {"cut does not count the sign", "-1.1", "3", 3, textOf("-1.33")},
-        {"cut keeps a trailing zero figure", "1.001", "2", 3, textOf("1.00")},
-        {"point after the figure count, no cut", "123456.5", "2", 5, textOf("15241507392.25")},
-        {"result no longer than SF + 1, no cut", "1.5", "2", 3, textOf("2.25")},
-        {"double text cut keeps its exponent", "2", "121", 5, textOf("2.6584E+36")},
-        {"square root exponent", "2", "0.5", 50, textOf("1.4142135623730950488016887242096980785696718753769")},
-        {"square root exponent without zero", "16", ".5", 50, textOf("4")},
-        {"half written otherwise goes to doubles", "2", "0.50", 50, textOf("1.4142135623731")},
-        {"reciprocal", "4", "-1", 50, textOf(".25")},
-        {"reciprocal cut to figures", "3", "-1", 30, textOf("." + std::string(30, '3'))},
-        {"minus one written otherwise goes to doubles", "2", "-1.0", 50, textOf(".5")},
-        {"negative base", "-2", "3", 50, textOf("-8")},
-        {"negative base, even exponent", "-2", "4", 50, textOf("16")},
+         text("." + std::string(57, '0') + "30448163954141809957444929536027877463903841506669")},
+        {"cut does not count the sign", "-1.1", "3", 3, text("-1.33")},
+        {"cut keeps a trailing zero figure", "1.001", "2", 3, text("1.00")},
+        {"point after the figure count, no cut", "123456.5", "2", 5, text("15241507392.25")},
+        {"result no longer than SF + 1, no cut", "1.5", "2", 3, text("2.25")},
+        {"double text cut keeps its exponent", "2", "121", 5, text("2.6584E+36")},
+        {"square root exponent", "2", "0.5", 50, text("1.4142135623730950488016887242096980785696718753769")},
+        {"square root exponent without zero", "16", ".5", 50, text("4")},
+        {"half written otherwise goes to doubles", "2", "0.50", 50, text("1.4142135623731")},
+        {"reciprocal", "4", "-1", 50, text(".25")},
+        {"reciprocal cut to figures", "3", "-1", 30, text("." + std::string(30, '3'))},
+        {"minus one written otherwise goes to doubles", "2", "-1.0", 50, text(".5")},
+        {"negative base", "-2", "3", 50, text("-8")},
+        {"negative base, even exponent", "-2", "4", 50, text("16")},
         {"double overflow", "10", "400", 50, kOverflowText},
         {"zero to a negative power", "0", "-2", 50, kOverflowText},
         {"negative base, fractional exponent", "-8", "0.3", 50, kOverflowText},
@@ -252,7 +220,7 @@ TEST(RTPower, WholePowersAgainstRepeatedExactMultiplication) {
         const Decimal factor = parse(base);
         for (int i = 0; i < n; ++i) exact = times(exact, factor);
         const Outcome got = power(base, std::to_string(n));
-        ASSERT_EQ(got, textOf(text(exact)))
+        ASSERT_EQ(got, text(decimalText(exact)))
             << "seed " << kSeed << ", base \"" << base << "\" to " << n << ": " << describe(got);
     }
 }

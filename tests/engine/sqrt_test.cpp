@@ -10,32 +10,23 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/outcome.h"
 
 namespace calcora {
 namespace {
 
 // ---- Outcomes ---------------------------------------------------------------
 
-enum class Kind { Text, Overflow, NaN, Invalid };
+using namespace testing_support;
 
-struct Outcome {
-    Kind kind = Kind::Text;
-    std::string text;
-    std::int16_t sf = 0;  // SF after the call
+// The outcome of a call and the SF it left behind.
+struct RootOutcome : Outcome {
+    std::int16_t sf = 0;
 };
 
-Outcome squareRoot(std::string_view value, std::string_view setting, std::int16_t sfBefore = -7) {
-    Outcome out;
+RootOutcome squareRoot(std::string_view value, std::string_view setting, std::int16_t sfBefore = -7) {
     std::int16_t sf = sfBefore;
-    try {
-        out.text = SquareRoot(sf, value, setting);
-    } catch (const ArithmeticOverflow&) {
-        out.kind = Kind::Overflow;
-    } catch (const NotANumber&) {
-        out.kind = Kind::NaN;
-    } catch (const InvalidArgument&) {
-        out.kind = Kind::Invalid;
-    }
+    RootOutcome out{capture([&] { return SquareRoot(sf, value, setting); })};
     out.sf = sf;
     return out;
 }
@@ -185,7 +176,7 @@ TEST(SquareRoot, EdgeCases) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const Outcome out = squareRoot(row.value, row.setting);
+        const RootOutcome out = squareRoot(row.value, row.setting);
         EXPECT_EQ(static_cast<int>(out.kind), static_cast<int>(row.kind));
         EXPECT_EQ(out.text, row.text);
         EXPECT_EQ(out.sf, row.sf);
@@ -207,7 +198,7 @@ TEST(SquareRoot, FormerlyWrongFiguresAreNowRight) {
 
 TEST(SquareRoot, LongestNumberAndOnePast) {
     const std::string longest = "4" + std::string(32764, '0') + ".0";  // 32,767 characters
-    const Outcome root = squareRoot(longest, "30");
+    const RootOutcome root = squareRoot(longest, "30");
     EXPECT_TRUE(root.text == "2" + std::string(16382, '0')) << root.text.size() << " characters";
     EXPECT_EQ(squareRoot(longest + "0", "30").kind, Kind::Overflow);
     // Separators do not count towards the length.
@@ -247,7 +238,7 @@ TEST(SquareRoot, DifferentialAgainstLongHandRoot) {
                 std::uniform_int_distribution<int> at(0, n);
                 value.insert(static_cast<std::size_t>(at(rng)), ".");
             }
-            const Outcome got = squareRoot(value, std::to_string(figures));
+            const RootOutcome got = squareRoot(value, std::to_string(figures));
             const std::string want = longHandRoot(value, figures);
             ASSERT_EQ(got.text, want) << "seed " << kSeed << ", value \"" << value << "\", setting " << figures;
             ASSERT_EQ(got.sf, figures);

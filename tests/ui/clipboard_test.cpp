@@ -16,20 +16,9 @@
 
 namespace {
 
-// The shared driver with the window shown and active, so that the focus can
-// be observed, and buttons clicked with the mouse as a user clicks them.
-class Window : public WindowDriver {
+// The shown driver that can also record the writes to the boxes.
+class Window : public ShownWindowDriver {
 public:
-    Window() {
-        window.show();
-        window.activateWindow();
-    }
-    bool active() { return QTest::qWaitForWindowActive(&window); }
-    void click(const QString& name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
-    static QString focused() {
-        QWidget* widget = QApplication::focusWidget();
-        return widget ? widget->objectName() : QStringLiteral("(none)");
-    }
     // Records "box=text" for every change of the operand, result and memory
     // boxes, in the order they happen.
     QStringList* recordWrites() {

@@ -11,24 +11,7 @@
 
 namespace {
 
-// The shared driver with the window shown and active, so that the focus can
-// be observed, and buttons clicked with the mouse as a user clicks them.
-class Window : public WindowDriver {
-public:
-    Window() {
-        window.show();
-        window.activateWindow();
-    }
-    bool active() { return QTest::qWaitForWindowActive(&window); }
-    void click(const QString& name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
-    static QString focused() {
-        QWidget* widget = QApplication::focusWidget();
-        return widget ? widget->objectName() : QStringLiteral("(none)");
-    }
-    QRadioButton* option(bool highPrecision) {
-        return control<QRadioButton>(highPrecision ? QStringLiteral("OptHP") : QStringLiteral("optVHP"));
-    }
-};
+using Window = ShownWindowDriver;
 
 const QString kPi29 = QStringLiteral("3.1415926535897932384626433833");
 const QString kPi50 = QStringLiteral("3.1415926535897932384626433832795028841971693993751");

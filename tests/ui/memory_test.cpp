@@ -11,22 +11,7 @@
 
 namespace {
 
-// The shared driver with the window shown and active, so that the focus can
-// be observed, and buttons clicked with the mouse as a user clicks them.
-class Window : public WindowDriver {
-public:
-    Window() {
-        window.show();
-        window.activateWindow();
-    }
-    bool active() { return QTest::qWaitForWindowActive(&window); }
-    void click(const QString& name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
-    static QString focused() {
-        QWidget* widget = QApplication::focusWidget();
-        return widget ? widget->objectName() : QStringLiteral("(none)");
-    }
-    void selectMode(bool highPrecision) { selectHighPrecision(highPrecision); }
-};
+using Window = ShownWindowDriver;
 
 const QString k40Ones(40, QLatin1Char('1'));
 const QString k40Twos(40, QLatin1Char('2'));

@@ -42,21 +42,7 @@ struct Desktop {
     }
 };
 
-// The shared driver with the window shown and active, so that the focus can
-// be observed, and buttons clicked with the mouse as a user clicks them.
-class Window : public WindowDriver {
-public:
-    Window() {
-        window.show();
-        window.activateWindow();
-    }
-    bool active() { return QTest::qWaitForWindowActive(&window); }
-    void click(const QString& name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
-    static QString focused() {
-        QWidget* widget = QApplication::focusWidget();
-        return widget ? widget->objectName() : QStringLiteral("(none)");
-    }
-};
+using Window = ShownWindowDriver;
 
 QString exists(const QString& path) { return QStringLiteral("exists? ") + path; }
 QString start(const QString& path) { return QStringLiteral("start ") + path + QLatin1Char(' ') + kAddress; }

@@ -2,12 +2,16 @@
 // Drives a real frmNumora in a test: controls found by object name, texts set
 // and read, buttons clicked, the mode chosen, and the messages the window
 // shows caught through its showMessage seam instead of a blocking box.
+// ShownWindowDriver is the same with the window on screen and active.
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+#include <QWidget>
 #include <QtGlobal>
 
 #include "ui/frmNumora.h"
@@ -35,4 +39,27 @@ public:
 
     calcora::frmNumora window;
     QStringList messages;
+};
+
+// The driver with the window shown and activated, so that the focus can be
+// observed, and buttons clicked with the mouse as a user clicks them (which
+// moves the focus to the button first).
+class ShownWindowDriver : public WindowDriver {
+public:
+    ShownWindowDriver() {
+        window.show();
+        window.activateWindow();
+    }
+    // Waits until the window is active; false if it never becomes so.
+    bool active() { return QTest::qWaitForWindowActive(&window); }
+    void click(const QString& name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+    // The object name of the widget with the focus, "(none)" if none has it.
+    static QString focused() {
+        QWidget* widget = QApplication::focusWidget();
+        return widget ? widget->objectName() : QStringLiteral("(none)");
+    }
+    QRadioButton* option(bool highPrecision) {
+        return control<QRadioButton>(highPrecision ? QStringLiteral("OptHP") : QStringLiteral("optVHP"));
+    }
+    void selectMode(bool highPrecision) { selectHighPrecision(highPrecision); }
 };
