@@ -1,0 +1,852 @@
+// Random sessions of user actions on the real window: typing and pasting
+// hostile texts (letters, lone signs and points, exponent forms, numbers of
+// tens of thousands of digits, 100,000-character pastes), changing the mode
+// and the setting, and clicking every command button but the web link. After
+// every action the window must still keep its invariants:
+//  - no action takes longer than a second (kHandlerBoundMs);
+//  - txtExp is the exponent of txtResult by the exponent rule;
+//  - exactly one mode option is selected;
+//  - a command that reads the setting leaves txtSigFigs at "30", "500" or the
+//    text it had (and exactly which, for a plain decimal setting);
+//  - a box that the action may not write keeps its text, whole; the commands
+//    that only move texts move them whole;
+//  - the only message box is the division's refusal of a long numerator.
+// A broken invariant names the seed, the step and the recent actions, and
+// writes the full texts of the boxes before the action to a reproducer file.
+// CALCORA_ROBUSTNESS_SEED=<seed> replays that one session.
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextStream>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <limits>
+#include <map>
+#include <optional>
+#include <random>
+
+#include "window_driver.h"
+
+namespace {
+
+// ---- The boxes and what each button may write ------------------------------
+
+enum Box : int { Num1, Num2, Result, Mem, SigFigs, kBoxCount };
+const char* const kBoxNames[kBoxCount] = {"txtNum1", "txtNum2", "txtResult", "txtMem", "txtSigFigs"};
+constexpr unsigned bit(Box box) { return 1u << unsigned(box); }
+
+struct ButtonRule {
+    const char* name;
+    unsigned mayWrite;  // bits of the boxes the command may write
+    bool readsSetting;  // corrects txtSigFigs first
+};
+
+// Every command button but cmdVisit, with the boxes its command writes.
+// txtExp is left out: it always follows txtResult and is checked by its rule.
+const ButtonRule kButtons[] = {
+    {"cmdAdd", bit(Result), false},
+    {"cmdSubtract", bit(Result), false},
+    {"cmdMultiply", bit(Result), false},
+    {"cmdDivide", bit(Result) | bit(SigFigs), true},
+    {"cmdReciprocal", bit(Result) | bit(SigFigs), true},
+    {"cmdSqRt", bit(Result) | bit(SigFigs), true},
+    {"cmdPower", bit(Result) | bit(SigFigs), true},
+    {"cmdFac", bit(Result), false},
+    {"cmdPi", bit(Num1), false},
+    // Divide, M+ and "Shift Result to 1" after filling the series' boxes.
+    {"cmdMacro", bit(Num1) | bit(Num2) | bit(Result) | bit(Mem) | bit(SigFigs), true},
+    {"cmdMemPlus", bit(Mem), false},
+    {"cmdMemMinus", bit(Mem), false},
+    {"cmdMemRec1", bit(Num1), false},
+    {"cmdMemRec2", bit(Num2), false},
+    {"cmdMemClear", bit(Mem), false},
+    {"cmdCopyResult", 0, false},
+    {"cmdCopyMem", 0, false},
+    {"cmdPaste1", bit(Num1), false},
+    {"cmdPaste2", bit(Num2), false},
+    {"cmdPasteRes", bit(Result), false},
+    {"cmdShift", bit(Num1) | bit(Num2) | bit(Result), false},
+    {"cmdShift2", bit(Num2) | bit(Result), false},
+    {"cmdShftUp", bit(Num1) | bit(Num2), false},
+    {"cmdShftDn", bit(Num1) | bit(Num2), false},
+    {"cmdSwitch", bit(Num1) | bit(Num2), false},
+    {"cmdClr1", bit(Num1), false},
+    {"cmdClr2", bit(Num2), false},
+    {"cmdClr3", bit(Result), false},
+    {"cmdClearAll", bit(Num1) | bit(Num2) | bit(Result), false},
+};
+constexpr int kButtonCount = sizeof kButtons / sizeof kButtons[0];
+static_assert(kButtonCount == 29, "all 30 buttons but the web link");
+
+const ButtonRule& ruleOf(const QString& name) {
+    for (const ButtonRule& rule : kButtons) {
+        if (name == QLatin1String(rule.name)) return rule;
+    }
+    qFatal("no rule for %s", qPrintable(name));
+}
+
+// The one text a message box may show: the division's refusal.
+const QString kNumeratorTooLong = QStringLiteral(
+    "The numerator must be no longer than the number of significant figures used + 1. "
+    "To use this numerator, please increase the number significant figures.");
+
+const QString kPiHighPrecision = QStringLiteral("3.1415926535897932384626433833");
+const QString kPiVeryHighPrecision = QStringLiteral("3.1415926535897932384626433832795028841971693993751");
+
+// A handler slower than this freezes the window for the user. (The slowest
+// seen, writing a 100,000-character text into a box, takes a tenth of this
+// even under AddressSanitizer.)
+constexpr qint64 kHandlerBoundMs = 1000;
+
+// A few thousand actions in all, in fresh windows.
+constexpr int kSessions = 6;
+constexpr int kStepsPerSession = 500;
+constexpr std::uint32_t kFirstSeed = 20240607;
+constexpr int kHugePasteLength = 100000;
+// The engine's longest text: one character more must fail, not corrupt.
+constexpr int kLongestText = 32767;
+
+// ---- The exponent rule, written from its statement ---------------------------
+
+// The power of ten of the result in scientific notation, from character
+// positions counted from 1. As the window does: a leading "-" is set aside
+// first (so a lone "-" is empty like an empty result), and positions are not
+// capped at 16 bits.
+QString expectedExponent(QString s) {
+    if (s.startsWith(QLatin1Char('-'))) s.remove(0, 1);
+    if (s.isEmpty()) return {};
+    if (s.startsWith(QLatin1String("0."))) s.remove(0, 1);
+    if (s.contains(QLatin1Char('E'))) return {};
+    const qsizetype length = s.size();
+    const qsizetype point = s.indexOf(QLatin1Char('.')) + 1;  // 0: no point
+    if (point == 0) return QString::number(length - 1);
+    if (point > 1) return QString::number(point - 2);
+    qsizetype n = 1;
+    for (qsizetype i = 1; i < length && s[i] == QLatin1Char('0'); ++i) ++n;
+    return QLatin1Char('-') + QString::number(n);
+}
+
+// ---- The setting rule, for the texts where the outcome is plain --------------
+
+// What a command that reads the setting leaves in txtSigFigs: "30" when the
+// integer part is below 30, "500" when above 500, else the text as it was. A
+// text without any digit is no number and stays. Nothing for the texts whose
+// reading is the number parser's business (exponents, commas, huge values).
+std::optional<QString> settingAfter(const QString& text) {
+    if (!text.contains(QRegularExpression(QStringLiteral("[0-9]")))) return text;
+    static const QRegularExpression plain(QStringLiteral(R"(^(-?)([0-9]*)(\.[0-9]*)?$)"));
+    const QRegularExpressionMatch match = plain.match(text);
+    if (!match.hasMatch() || match.captured(2).size() > 300) return std::nullopt;
+    if (!match.captured(1).isEmpty()) return QStringLiteral("30");  // at most 0
+    QString whole = match.captured(2);
+    while (whole.startsWith(QLatin1Char('0'))) whole.remove(0, 1);
+    if (whole.size() > 3) return QStringLiteral("500");
+    const int value = whole.isEmpty() ? 0 : whole.toInt();
+    if (value < 30) return QStringLiteral("30");
+    if (value > 500) return QStringLiteral("500");
+    return text;
+}
+
+// ---- Hostile texts -------------------------------------------------------------
+
+class Hostile {
+public:
+    explicit Hostile(std::uint32_t seed) : rng(seed) {}
+
+    unsigned below(unsigned n) { return static_cast<unsigned>(rng() % n); }
+    int between(int low, int high) { return low + static_cast<int>(below(unsigned(high - low + 1))); }
+    bool chance(unsigned percent) { return below(100) < percent; }
+    template <std::size_t N>
+    QString pick(const char* const (&texts)[N]) {
+        return QString::fromUtf8(texts[below(N)]);
+    }
+
+    QString digits(int count) {
+        QString text(count, QLatin1Char('0'));
+        for (QChar& c : text) c = QLatin1Char(char('0' + below(10)));
+        return text;
+    }
+
+    // A number string of `length` digits: maybe signed, maybe with a point
+    // anywhere (first and last place included).
+    QString number(int length) {
+        QString text = digits(length);
+        if (chance(50)) text.insert(between(0, length), QLatin1Char('.'));
+        if (chance(25)) text.prepend(QLatin1Char('-'));
+        return text;
+    }
+
+    QString operand() {
+        const unsigned kind = below(100);
+        if (kind < 30) return number(between(1, 30));
+        if (kind < 40) return number(between(31, 600));
+        if (kind < 44) return number(between(601, 5000));
+        if (kind < 46) return longest();
+        if (kind < 54) return grouped();
+        if (kind < 62) return exponentForm();
+        if (kind < 70) {
+            static const char* const zeros[] = {"0", "00", "0.0", "0.00", "-0", "0.000", " 0", "", ".", "-",
+                                                "-.", "0.", "-0.0", "000", "+0"};
+            return pick(zeros);
+        }
+        if (kind < 78) return garbage(between(1, 20));
+        if (kind < 84) {
+            static const char* const counts[] = {"170", "171", "1000", "1001", "1,500", "5.5", "-3", "1e3",
+                                                 "1000.9", "999", "0"};
+            return chance(50) ? QString::number(between(0, 1200)) : pick(counts);
+        }
+        if (kind < 90) {
+            static const char* const powers[] = {"0.5", ".5", "-1", "0", "120", "121", "2.5", "-2", "1E5",
+                                                 "100000", "3000000000", "-120", "1.5", "0.25", "-0.5"};
+            return pick(powers);
+        }
+        if (kind < 95) {
+            static const char* const odd[] = {"1.2.3", "5-3", "--5", "+5", " 12 ", "1,,2", ",1", "1,",
+                                              "99999999999999999999999999999",
+                                              "79228162514264337593543950335",
+                                              "79228162514264337593543950336", "1E+20", "1E-40", "-1E-40",
+                                              "1E+400", "1e-400", "Infinity", "NaN", "0x1F", "1_000"};
+            return pick(odd);
+        }
+        static const char* const foreign[] = {"١٢٣", "½", "1é", "𝟙𝟚", "\t5", "5\n", "3\r\n4", "١.٥", "１２",
+                                              "5\u00a0000", "12\u2009345"};
+        return pick(foreign);
+    }
+
+    // Texts at and just past the engine's longest.
+    QString longest() {
+        switch (below(4)) {
+        case 0:
+            return digits(kLongestText);
+        case 1:
+            return digits(kLongestText + 1);
+        case 2: {
+            QString text = digits(kLongestText - 1);
+            text.insert(between(0, text.size()), QLatin1Char('.'));
+            return text;
+        }
+        default:
+            return number(between(10000, kLongestText));
+        }
+    }
+
+    QString grouped() {
+        const QChar separator = chance(70) ? QLatin1Char(',') : QLatin1Char(' ');
+        QString text = QString::number(between(1, 999));
+        for (int groups = between(1, 8); groups > 0; --groups) text += separator + digits(3);
+        if (chance(40)) text += QLatin1Char('.') + digits(between(1, 10));
+        if (chance(20)) text.prepend(QLatin1Char('-'));
+        return text;
+    }
+
+    QString exponentForm() {
+        QString text = chance(50) ? QString::number(between(0, 9)) : number(between(1, 20));
+        text += chance(80) ? QLatin1Char('E') : QLatin1Char('e');
+        if (chance(50)) text += chance(50) ? QLatin1Char('+') : QLatin1Char('-');
+        return text + QString::number(between(0, 999));
+    }
+
+    QString garbage(int length) {
+        static const QString alphabet = QStringLiteral("0123456789.-+, abcxyzEeZ");
+        QString text;
+        for (int i = 0; i < length; ++i) text += alphabet[int(below(unsigned(alphabet.size())))];
+        return text;
+    }
+
+    QString setting() {
+        const unsigned kind = below(100);
+        if (kind < 35) return QString::number(between(30, 500));
+        if (kind < 50) {
+            switch (below(3)) {
+            case 0:
+                return QString::number(between(0, 29));
+            case 1:
+                return QString::number(between(501, 100000));
+            default:
+                return QString::number(-between(1, 1000));
+            }
+        }
+        if (kind < 60) return QString::number(between(0, 600)) + QLatin1Char('.') + digits(between(0, 3));
+        if (kind < 70) {
+            static const char* const none[] = {"", " ", "-", ".", "abc", "fifty", "E", "x50", "50x",
+                                               "--50"};
+            return pick(none);
+        }
+        if (kind < 80) {
+            static const char* const parsed[] = {"1E2", "5e1", "3E+2", "1,000", "4.5E1", "1E-3", " 45 ",
+                                                 "+60", "1E999", "2,0"};
+            return pick(parsed);
+        }
+        if (kind < 90) return QString(between(1, 400), QLatin1Char('9'));
+        static const char* const edges[] = {"29", "29.999", "30", "500", "500.5", "501", "30.0", "0030",
+                                            "-0", ".5", "499.99"};
+        return pick(edges);
+    }
+
+    QString hugePaste() {
+        switch (below(3)) {
+        case 0:
+            return digits(kHugePasteLength);
+        case 1: {
+            QString text = digits(kHugePasteLength - 1);
+            text.insert(between(0, text.size()), QLatin1Char('.'));
+            return text;
+        }
+        default:
+            return garbage(kHugePasteLength);
+        }
+    }
+
+    std::mt19937 rng;
+};
+
+// ---- Snapshots and actions -----------------------------------------------------
+
+struct State {
+    std::array<QString, kBoxCount> box;
+    QString exp;
+    QString wsf;
+    bool highPrecision = false;
+    bool veryHighPrecision = false;
+    std::int16_t macroCount = 0;
+    QString clipboard;
+};
+
+enum class Kind { Type, KeyPaste, FillClipboard, Mode, Click };
+
+struct Action {
+    Kind kind = Kind::Click;
+    QString target;  // a box, an option or a button
+    QString text;    // typed or put on the clipboard
+    bool append = false;
+};
+
+QString shortened(const QString& text) {
+    if (text.size() <= 40) {
+        QString shown = text;
+        shown.replace(QLatin1Char('\n'), QLatin1String("\\n"))
+            .replace(QLatin1Char('\r'), QLatin1String("\\r"))
+            .replace(QLatin1Char('\t'), QLatin1String("\\t"));
+        return QLatin1Char('"') + shown + QLatin1Char('"');
+    }
+    return QStringLiteral("\"%1...%2\" (%3 chars)").arg(text.left(16), text.right(8)).arg(text.size());
+}
+
+QString describe(const Action& action) {
+    switch (action.kind) {
+    case Kind::Type:
+        return QStringLiteral("type %1 %2 %3")
+            .arg(shortened(action.text),
+                 action.append ? QStringLiteral("after the text of") : QStringLiteral("over"), action.target);
+    case Kind::KeyPaste:
+        return QStringLiteral("Ctrl+V %1 over %2").arg(shortened(action.text), action.target);
+    case Kind::FillClipboard:
+        return QStringLiteral("put %1 on the clipboard").arg(shortened(action.text));
+    case Kind::Mode:
+        return QStringLiteral("click option %1").arg(action.target);
+    case Kind::Click:
+        return QStringLiteral("click %1").arg(action.target);
+    }
+    return {};
+}
+
+QString describe(const State& state) {
+    QStringList parts;
+    parts << (state.highPrecision ? QStringLiteral("HP") : QStringLiteral("VHP"));
+    for (int b = 0; b < kBoxCount; ++b)
+        parts << QLatin1String(kBoxNames[b]) + QLatin1Char('=') + shortened(state.box[b]);
+    return parts.join(QLatin1Char(' '));
+}
+
+// ---- The window under test ------------------------------------------------------
+
+class Session {
+public:
+    Session() {
+        // The web seams are never reached (cmdVisit is not clicked); they
+        // still must not start anything if they were.
+        driver.window.startProgram = [](const QString&, const QString&) { return false; };
+        driver.window.openUrl = [](const QString&) { return false; };
+        driver.window.programExists = [](const QString&) { return false; };
+        driver.window.show();
+        for (int b = 0; b < kBoxCount; ++b) boxes[b] = driver.box(QString::fromLatin1(kBoxNames[b]));
+        exp = driver.box(QStringLiteral("txtExp"));
+        wsf = driver.box(QStringLiteral("txtWSF"));
+        highPrecision = driver.control<QRadioButton>(QStringLiteral("OptHP"));
+        veryHighPrecision = driver.control<QRadioButton>(QStringLiteral("optVHP"));
+    }
+
+    State state() const {
+        State s;
+        for (int b = 0; b < kBoxCount; ++b) s.box[b] = boxes[b]->text();
+        s.exp = exp->text();
+        s.wsf = wsf->text();
+        s.highPrecision = highPrecision->isChecked();
+        s.veryHighPrecision = veryHighPrecision->isChecked();
+        s.macroCount = driver.window.macroCount();
+        s.clipboard = QGuiApplication::clipboard()->text();
+        return s;
+    }
+
+    QLineEdit* box(const QString& name) { return driver.box(name); }
+
+    // Carries out the action as a user would; returns how long its slowest
+    // event took (each key typed is one event).
+    qint64 perform(const Action& action) {
+        QElapsedTimer timer;
+        switch (action.kind) {
+        case Kind::Type: {
+            QLineEdit* target = box(action.target);
+            if (action.append) {
+                target->end(false);
+            } else {
+                target->selectAll();
+            }
+            if (action.text.isEmpty() && !action.append) {
+                timer.start();
+                QTest::keyClick(target, Qt::Key_Backspace);
+                return timer.elapsed();
+            }
+            qint64 slowest = 0;
+            for (const QChar c : action.text) {
+                timer.start();
+                QTest::keyClick(target, c.toLatin1());
+                slowest = std::max(slowest, timer.elapsed());
+            }
+            return slowest;
+        }
+        case Kind::KeyPaste: {
+            QLineEdit* target = box(action.target);
+            target->selectAll();
+            timer.start();
+            QTest::keySequence(target, QKeySequence::Paste);
+            return timer.elapsed();
+        }
+        case Kind::FillClipboard:
+            QGuiApplication::clipboard()->setText(action.text);
+            return 0;
+        case Kind::Mode: {
+            auto* option = driver.control<QRadioButton>(action.target);
+            timer.start();
+            // On the round indicator, which every style puts at the left.
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+            return timer.elapsed();
+        }
+        case Kind::Click: {
+            auto* button = driver.control<QPushButton>(action.target);
+            timer.start();
+            QTest::mouseClick(button, Qt::LeftButton);
+            return timer.elapsed();
+        }
+        }
+        return 0;
+    }
+
+    WindowDriver driver;
+
+private:
+    std::array<QLineEdit*, kBoxCount> boxes{};
+    QLineEdit* exp = nullptr;
+    QLineEdit* wsf = nullptr;
+    QRadioButton* highPrecision = nullptr;
+    QRadioButton* veryHighPrecision = nullptr;
+};
+
+// Only ASCII letters, digits, signs and spaces are typed key by key; other
+// texts arrive by Ctrl+V, as a user would bring them in.
+bool typeable(const QString& text) {
+    if (text.size() > 200) return false;
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
+}
+
+Action typing(const QString& box, const QString& text, bool append) {
+    Action action;
+    action.target = box;
+    action.text = text;
+    action.kind = typeable(text) ? Kind::Type : Kind::KeyPaste;
+    action.append = action.kind == Kind::Type && append;
+    return action;
+}
+
+// The next action, or a short run of them that brings the largest inputs
+// the engine takes to a computing command in "Very High Precision".
+std::vector<Action> nextActions(Hostile& random) {
+    static const char* const operandBoxes[] = {"txtNum1", "txtNum1", "txtNum2", "txtNum2", "txtNum1",
+                                               "txtNum2", "txtResult", "txtMem"};
+    Action action;
+    const unsigned kind = random.below(100);
+    if (kind < 3) {
+        static const char* const computing[] = {"cmdAdd", "cmdSubtract", "cmdMultiply", "cmdDivide",
+                                                "cmdReciprocal", "cmdSqRt", "cmdPower", "cmdFac",
+                                                "cmdMemPlus", "cmdMemMinus"};
+        auto largest = [&random] {
+            switch (random.below(7)) {
+            case 0:
+                return random.digits(kLongestText);
+            case 1:
+                return random.digits(16000);
+            case 2:
+                return random.digits(32000);
+            case 3:
+                return random.number(501);
+            case 4:
+                return random.digits(270);
+            case 5:
+                return QStringLiteral("120");
+            default:
+                return QStringLiteral("1000");
+            }
+        };
+        std::vector<Action> run;
+        run.push_back(typing(QStringLiteral("txtNum1"), largest(), false));
+        run.push_back(typing(QStringLiteral("txtNum2"), largest(), false));
+        if (random.chance(30)) run.push_back(typing(QStringLiteral("txtMem"), largest(), false));
+        run.push_back(typing(QStringLiteral("txtSigFigs"), QStringLiteral("500"), false));
+        run.push_back(Action{Kind::Mode, QStringLiteral("optVHP"), {}, false});
+        if (random.chance(50)) run.push_back(Action{Kind::Click, QStringLiteral("cmdAdd"), {}, false});
+        run.push_back(Action{Kind::Click, random.pick(computing), {}, false});
+        return run;
+    }
+    if (kind < 30) {
+        const bool setting = kind >= 24;
+        return {typing(setting ? QStringLiteral("txtSigFigs") : random.pick(operandBoxes),
+                       setting ? random.setting() : random.operand(), random.chance(setting ? 5 : 20))};
+    }
+    if (kind < 35) {
+        action.kind = Kind::FillClipboard;
+        action.text = random.operand();
+    } else if (kind < 41) {
+        action.kind = Kind::Mode;
+        action.target = random.chance(50) ? QStringLiteral("OptHP") : QStringLiteral("optVHP");
+    } else {
+        action.kind = Kind::Click;
+        action.target = QString::fromLatin1(kButtons[random.below(kButtonCount)].name);
+    }
+    return {action};
+}
+
+// The boxes after a command that only moves texts, or nothing for a command
+// whose result has to be computed.
+std::optional<std::array<QString, kBoxCount>> movedBoxes(const QString& name, const State& before) {
+    std::array<QString, kBoxCount> box = before.box;
+    if (name == QLatin1String("cmdPi")) {
+        box[Num1] = before.highPrecision ? kPiHighPrecision : kPiVeryHighPrecision;
+    } else if (name == QLatin1String("cmdMemRec1")) {
+        box[Num1] = box[Mem];
+    } else if (name == QLatin1String("cmdMemRec2")) {
+        box[Num2] = box[Mem];
+    } else if (name == QLatin1String("cmdMemClear")) {
+        box[Mem].clear();
+    } else if (name == QLatin1String("cmdMemPlus") && box[Mem].isEmpty()) {
+        box[Mem] = box[Result];
+    } else if (name == QLatin1String("cmdMemMinus") && (box[Mem].isEmpty() || box[Result].isEmpty())) {
+        if (!box[Result].isEmpty()) {
+            box[Mem] = box[Result].startsWith(QLatin1Char('-')) ? box[Result].mid(1)
+                                                                : QLatin1Char('-') + box[Result];
+        }
+    } else if (name == QLatin1String("cmdCopyResult") || name == QLatin1String("cmdCopyMem")) {
+        // Nothing changes in the boxes.
+    } else if (name == QLatin1String("cmdPaste1")) {
+        box[Num1] = before.clipboard;
+    } else if (name == QLatin1String("cmdPaste2")) {
+        box[Num2] = before.clipboard;
+    } else if (name == QLatin1String("cmdPasteRes")) {
+        box[Result] = before.clipboard;
+    } else if (name == QLatin1String("cmdShift")) {
+        if (!box[Result].isEmpty()) {
+            box[Num1] = box[Result];
+            box[Result].clear();
+        } else if (box[Num1] != box[Num2]) {
+            box[Num2] = box[Num1];
+        } else {
+            box[Num1].clear();
+        }
+    } else if (name == QLatin1String("cmdShift2")) {
+        if (!box[Result].isEmpty()) {
+            box[Num2] = box[Result];
+            box[Result].clear();
+        }
+    } else if (name == QLatin1String("cmdShftUp")) {
+        box[Num1] = box[Num2];
+        box[Num2].clear();
+    } else if (name == QLatin1String("cmdShftDn")) {
+        box[Num2] = box[Num1];
+        box[Num1].clear();
+    } else if (name == QLatin1String("cmdSwitch")) {
+        std::swap(box[Num1], box[Num2]);
+    } else if (name == QLatin1String("cmdClr1")) {
+        box[Num1].clear();
+    } else if (name == QLatin1String("cmdClr2")) {
+        box[Num2].clear();
+    } else if (name == QLatin1String("cmdClr3")) {
+        box[Result].clear();
+    } else if (name == QLatin1String("cmdClearAll")) {
+        box[Num1].clear();
+        box[Num2].clear();
+        box[Result].clear();
+    } else {
+        return std::nullopt;
+    }
+    return box;
+}
+
+std::int16_t expectedMacroCount(const QString& button, std::int16_t before) {
+    static const QStringList resets = {"cmdClr1", "cmdClr2", "cmdClr3", "cmdClearAll", "cmdMemClear"};
+    if (resets.contains(button)) return 0;
+    if (button == QLatin1String("cmdMacro") && before < std::numeric_limits<std::int16_t>::max()) {
+        return std::int16_t(before + 1);
+    }
+    return before;
+}
+
+QString changedBox(int b, const State& before, const State& after) {
+    return QStringLiteral("%1 changed from %2 to %3")
+        .arg(QLatin1String(kBoxNames[b]), shortened(before.box[b]), shortened(after.box[b]));
+}
+
+// The first invariant the action broke, or the empty text.
+QString brokenInvariant(const Action& action, const State& before, const State& after,
+                        const QStringList& messages, qint64 elapsedMs) {
+    if (elapsedMs > kHandlerBoundMs) {
+        return QStringLiteral("took %1 ms, more than %2 ms").arg(elapsedMs).arg(kHandlerBoundMs);
+    }
+    if (after.highPrecision == after.veryHighPrecision) {
+        return QStringLiteral("mode options: OptHP %1, optVHP %2")
+            .arg(after.highPrecision)
+            .arg(after.veryHighPrecision);
+    }
+    const QString exponent = expectedExponent(after.box[Result]);
+    if (after.exp != exponent) {
+        return QStringLiteral("txtExp is %1 for result %2; the rule gives %3")
+            .arg(shortened(after.exp), shortened(after.box[Result]), shortened(exponent));
+    }
+    if (after.wsf != before.wsf) return QStringLiteral("txtWSF changed without a resize");
+
+    unsigned mayWrite = 0;
+    bool modeMayChange = false;
+    std::int16_t macroCount = before.macroCount;
+    std::optional<std::array<QString, kBoxCount>> expected;
+    switch (action.kind) {
+    case Kind::Type:
+    case Kind::KeyPaste: {
+        const int target =
+            int(std::find(std::begin(kBoxNames), std::end(kBoxNames), action.target) - std::begin(kBoxNames));
+        mayWrite = 1u << unsigned(target);
+        expected = before.box;
+        (*expected)[target] = action.append ? before.box[target] + action.text : action.text;
+        break;
+    }
+    case Kind::FillClipboard:
+        break;
+    case Kind::Mode:
+        modeMayChange = true;
+        if (!(action.target == QLatin1String("OptHP") ? after.highPrecision : after.veryHighPrecision)) {
+            return QStringLiteral("the clicked option is not selected");
+        }
+        break;
+    case Kind::Click: {
+        const ButtonRule& rule = ruleOf(action.target);
+        mayWrite = rule.mayWrite;
+        macroCount = expectedMacroCount(action.target, before.macroCount);
+        expected = movedBoxes(action.target, before);
+        if (action.target == QLatin1String("cmdMacro")) {
+            modeMayChange = true;
+            if (!after.highPrecision) return QStringLiteral("e-macro left \"High Precision\" unselected");
+        }
+        if (rule.readsSetting) {
+            const QString& was = before.box[SigFigs];
+            const QString& now = after.box[SigFigs];
+            if (now != was && now != QLatin1String("30") && now != QLatin1String("500")) {
+                return QStringLiteral("txtSigFigs went from %1 to %2").arg(shortened(was), shortened(now));
+            }
+            const std::optional<QString> predicted = settingAfter(was);
+            if (predicted && now != *predicted) {
+                return QStringLiteral("txtSigFigs went from %1 to %2; the setting rule gives %3")
+                    .arg(shortened(was), shortened(now), shortened(*predicted));
+            }
+        }
+        if (action.target == QLatin1String("cmdCopyResult") && after.clipboard != before.box[Result]) {
+            return QStringLiteral("the clipboard holds %1, not the result").arg(shortened(after.clipboard));
+        }
+        if (action.target == QLatin1String("cmdCopyMem") && after.clipboard != before.box[Mem]) {
+            return QStringLiteral("the clipboard holds %1, not the memory").arg(shortened(after.clipboard));
+        }
+        break;
+    }
+    }
+
+    if (expected) {
+        for (int b = 0; b < kBoxCount; ++b) {
+            if (after.box[b] != (*expected)[b]) {
+                return changedBox(b, before, after) + QStringLiteral("; expected ") +
+                       shortened((*expected)[b]);
+            }
+        }
+    }
+    for (int b = 0; b < kBoxCount; ++b) {
+        if (!(mayWrite & (1u << b)) && after.box[b] != before.box[b]) {
+            return changedBox(b, before, after) + QStringLiteral(", which the action does not write");
+        }
+    }
+    if (!modeMayChange && after.highPrecision != before.highPrecision)
+        return QStringLiteral("the mode changed");
+    if (after.macroCount != macroCount) {
+        return QStringLiteral("MacroCount is %1, expected %2").arg(after.macroCount).arg(macroCount);
+    }
+
+    static const QStringList mayRefuse = {"cmdDivide", "cmdReciprocal", "cmdPower"};
+    for (const QString& message : messages) {
+        if (message != kNumeratorTooLong)
+            return QStringLiteral("unexpected message %1").arg(shortened(message));
+        if (action.kind != Kind::Click || !mayRefuse.contains(action.target)) {
+            return QStringLiteral("the numerator message from an action that divides nothing");
+        }
+    }
+    if (!messages.isEmpty() && action.target == QLatin1String("cmdDivide") && !after.box[Result].isEmpty()) {
+        return QStringLiteral("a refused numerator left a result");
+    }
+    return {};
+}
+
+// Everything needed to replay the failing action by hand.
+QString writeReproducer(std::uint32_t seed, int step, const Action& action, const State& before) {
+    const QString path =
+        QDir(QDir::tempPath()).filePath(QStringLiteral("calcora_robustness_%1_%2.txt").arg(seed).arg(step));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return QStringLiteral("(not written)");
+    QTextStream out(&file);
+    out << "seed " << seed << " step " << step << "\n";
+    out << "mode " << (before.highPrecision ? "OptHP" : "optVHP") << "\n";
+    for (int b = 0; b < kBoxCount; ++b) out << kBoxNames[b] << "\t" << before.box[b] << "\n";
+    out << "clipboard\t" << before.clipboard << "\n";
+    out << "action\t" << describe(action) << "\n";
+    out << "action text\t" << action.text << "\n";
+    return path;
+}
+
+struct ButtonRecord {
+    qint64 slowestMs = -1;
+    QString slowestInput;
+    int clicks = 0;
+    int resultsWritten = 0;  // clicks that changed txtResult
+};
+
+}  // namespace
+
+class RobustnessTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomSessionsKeepTheInvariants();
+};
+
+void RobustnessTest::randomSessionsKeepTheInvariants() {
+    std::vector<std::uint32_t> seeds;
+    bool replay = false;
+    const std::uint32_t given = qEnvironmentVariableIntValue("CALCORA_ROBUSTNESS_SEED", &replay);
+    if (replay) {
+        seeds.push_back(given);
+    } else {
+        for (int s = 0; s < kSessions; ++s) seeds.push_back(kFirstSeed + std::uint32_t(s));
+    }
+
+    std::map<QString, ButtonRecord> buttons;
+    int actions = 0;
+    for (const std::uint32_t seed : seeds) {
+        Hostile random(seed);
+        Session session;
+        std::deque<QString> recent;
+        std::deque<Action> pending;
+        for (int step = 0; step < kStepsPerSession; ++step) {
+            if (pending.empty()) {
+                const std::vector<Action> next = nextActions(random);
+                pending.assign(next.begin(), next.end());
+            }
+            Action action = pending.front();
+            pending.pop_front();
+            // Now and then a 100,000-character text arrives through a paste
+            // button: clipboard first, then the click.
+            if (random.below(100) < 1) {
+                QGuiApplication::clipboard()->setText(random.hugePaste());
+                static const char* const pasteButtons[] = {"cmdPaste1", "cmdPaste2", "cmdPasteRes"};
+                action = Action{Kind::Click, random.pick(pasteButtons), {}, false};
+            }
+            if (action.kind == Kind::KeyPaste) QGuiApplication::clipboard()->setText(action.text);
+
+            const State before = session.state();
+            session.driver.messages.clear();
+            const qint64 elapsed = session.perform(action);
+            QCoreApplication::processEvents();
+            const State after = session.state();
+            ++actions;
+
+            recent.push_back(QString::number(step) + QStringLiteral(": ") + describe(action));
+            if (recent.size() > 8) recent.pop_front();
+            if (action.kind != Kind::FillClipboard) {
+                const bool click = action.kind == Kind::Click;
+                const QString what = click                      ? action.target
+                                     : action.kind == Kind::Mode ? QStringLiteral("(a mode option)")
+                                                                 : QStringLiteral("(typing into a box)");
+                ButtonRecord& record = buttons[what];
+                ++record.clicks;
+                if (click && after.box[Result] != before.box[Result]) ++record.resultsWritten;
+                if (elapsed > record.slowestMs) {
+                    record.slowestMs = elapsed;
+                    record.slowestInput = describe(before) + (click ? QString() : QStringLiteral(", then ") +
+                                                                                      describe(action));
+                }
+            }
+
+            const QString broken = brokenInvariant(action, before, after, session.driver.messages, elapsed);
+            if (!broken.isEmpty()) {
+                QStringList report;
+                report << QStringLiteral("seed %1, step %2: %3: %4")
+                              .arg(seed)
+                              .arg(step)
+                              .arg(describe(action), broken);
+                report << QStringLiteral("before: ") + describe(before);
+                report << QStringLiteral("recent actions:");
+                for (const QString& line : recent) report << QStringLiteral("  ") + line;
+                report << QStringLiteral("reproducer: ") + writeReproducer(seed, step, action, before);
+                report << QStringLiteral("replay: CALCORA_ROBUSTNESS_SEED=%1").arg(seed);
+                QFAIL(qPrintable(report.join(QLatin1Char('\n'))));
+            }
+        }
+    }
+
+    // Which commands came nearest the bound, and with what; and how often
+    // each computing command got as far as writing a result.
+    std::vector<std::pair<QString, ButtonRecord>> ranked(buttons.begin(), buttons.end());
+    std::sort(ranked.begin(), ranked.end(),
+              [](const auto& a, const auto& b) { return a.second.slowestMs > b.second.slowestMs; });
+    qInfo("%d actions in %d sessions; slowest handlers (bound %lld ms):", actions, int(seeds.size()),
+          static_cast<long long>(kHandlerBoundMs));
+    for (std::size_t i = 0; i < ranked.size() && i < 5; ++i) {
+        qInfo("  %s %lld ms with %s", qPrintable(ranked[i].first),
+              static_cast<long long>(ranked[i].second.slowestMs), qPrintable(ranked[i].second.slowestInput));
+    }
+    QStringList written;
+    for (const ButtonRule& rule : kButtons) {
+        const ButtonRecord& record = buttons[QString::fromLatin1(rule.name)];
+        if (rule.mayWrite & bit(Result)) {
+            written << QStringLiteral("%1 %2/%3")
+                           .arg(QLatin1String(rule.name))
+                           .arg(record.resultsWritten)
+                           .arg(record.clicks);
+        }
+    }
+    qInfo("results written/clicks: %s", qPrintable(written.join(QStringLiteral(", "))));
+}
+
+QTEST_MAIN(RobustnessTest)
+#include "robustness_test.moc"
