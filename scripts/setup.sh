@@ -4,7 +4,7 @@
 #   test  runs every test through ctest, then again in a second build under
 #         AddressSanitizer and UndefinedBehaviorSanitizer (build-asan), then
 #         runs each fuzz target for a few seconds (scripts/fuzz.sh, build-fuzz),
-#   bench runs the benchmark suite.
+#   bench runs the benchmark suite and prints the speed table.
 # A second run skips what is already installed and built.
 set -euo pipefail
 
@@ -14,7 +14,8 @@ build=${CALCORA_BUILD_DIR:-$root/build}
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libgmp-dev libmpfr-dev xvfb xauth fonts-dejavu-core fonts-dejavu-extra
-          fonts-liberation imagemagick x11-utils clang libclang-rt-14-dev llvm)
+          fonts-liberation imagemagick x11-utils clang libclang-rt-14-dev llvm
+          python3)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
@@ -59,7 +60,8 @@ case "$mode" in
     bash "$root/scripts/fuzz.sh" "${CALCORA_FUZZ_SECONDS:-6}"
     ;;
   bench)
-    exec "$build/bench/calcora_bench" "${@:2}"
+    # The engine beside GMP and MPFR, text in to text out, as one table.
+    python3 "$root/scripts/bench_table.py" "$build/bench/calcora_bench" "${2:-5}"
     ;;
   *)
     echo "usage: $0 run|test|bench" >&2
