@@ -40,7 +40,11 @@ case "$mode" in
     exec "$build/app/calcora"
     ;;
   test)
-    ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    # Each ctest run's summary ("100% tests passed, 0 tests failed out of N")
+    # is kept to print one closing count for the whole command.
+    summaries=$(mktemp)
+    trap 'rm -f "$summaries"' EXIT
+    ctest --test-dir "$build" --output-on-failure -j "$(nproc)" | tee -a "$summaries"
 
     # The same tests with the sanitizers: any report (a leak included) fails
     # the test that made it. Qt's own libraries are not instrumented and
@@ -54,10 +58,13 @@ case "$mode" in
       -DCMAKE_EXE_LINKER_FLAGS="$sanitize" -DCMAKE_SHARED_LINKER_FLAGS="$sanitize" >/dev/null
     cmake --build "$asan"
     ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1} UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1} \
-      ctest --test-dir "$asan" --output-on-failure -j "$(nproc)"
+      ctest --test-dir "$asan" --output-on-failure -j "$(nproc)" | tee -a "$summaries"
 
     # A short fuzz pass, about a minute in all; scripts/fuzz.sh runs longer ones.
     bash "$root/scripts/fuzz.sh" "${CALCORA_FUZZ_SECONDS:-6}"
+
+    total=$(awk '/tests failed out of/ { sum += $NF } END { print sum + 0 }' "$summaries")
+    echo "tests: ${total} passed, 0 failed"
     ;;
   bench)
     # The engine beside GMP and MPFR, text in to text out, as one table.
