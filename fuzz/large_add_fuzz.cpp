@@ -25,21 +25,6 @@ using namespace fuzz;
 
 constexpr std::size_t kMaxLength = 32767;
 
-struct Operand {
-    bool negative = false;
-    std::string magnitude;  // separators gone, one leading "-" taken off
-};
-
-Operand split(std::string_view raw) {
-    Operand op;
-    op.magnitude = withoutSeparators(raw);
-    if (!op.magnitude.empty() && op.magnitude.front() == '-') {
-        op.negative = true;
-        op.magnitude.erase(0, 1);
-    }
-    return op;
-}
-
 std::size_t integerChars(std::string_view magnitude) { return std::min(magnitude.find('.'), magnitude.size()); }
 
 std::size_t fractionChars(std::string_view magnitude) {

@@ -31,21 +31,6 @@ constexpr std::int64_t kMaxLength = 32767;
 constexpr std::int64_t kExactBudget = 4'000'000;
 constexpr std::int16_t kWideDivisorFigures = 2000;
 
-struct Operand {
-    bool negative = false;
-    std::string magnitude;  // separators and one leading "-" gone
-};
-
-Operand split(std::string_view raw) {
-    Operand op;
-    op.magnitude = withoutSeparators(raw);
-    if (!op.magnitude.empty() && op.magnitude.front() == '-') {
-        op.negative = true;
-        op.magnitude.erase(0, 1);
-    }
-    return op;
-}
-
 // The divisor LargeDiv divides by: with a point, its digits below the place
 // of the SF-th figure (counted from the first non-zero digit) are cut, but
 // never those before the point.

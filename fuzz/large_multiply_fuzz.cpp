@@ -26,17 +26,6 @@ constexpr std::size_t kMaxLength = 32767;
 constexpr std::size_t kExactBudget = 2'000'000;
 constexpr std::uint64_t kPrimes[] = {2305843009213693951ULL /* 2^61 − 1 */, 1'000'000'007ULL};
 
-std::string magnitudeOf(std::string_view raw) {
-    std::string m = withoutSeparators(raw);
-    if (!m.empty() && m.front() == '-') m.erase(0, 1);
-    return m;
-}
-
-bool negativeText(std::string_view raw) {
-    const std::string m = withoutSeparators(raw);
-    return !m.empty() && m.front() == '-';
-}
-
 // Significant figures by the counting rule: leading zeros and points, then
 // trailing zeros, go; a remaining point does not count.
 std::int64_t figures(std::string_view s) {
@@ -60,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Outcome<std::string> r = attempt([&] { return calcora::LargeMultiply(text1, text2); });
     const auto context = [&] { return "LargeMultiply(" + shown(text1) + ", " + shown(text2) + ") gave " + shown(r); };
 
-    const std::string A = magnitudeOf(text1);
-    const std::string B = magnitudeOf(text2);
+    const std::string A = split(text1).magnitude;
+    const std::string B = split(text2).magnitude;
     if (A.size() > kMaxLength || B.size() > kMaxLength) {
         require(r.failure == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + context(); });
         return 0;
@@ -92,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& text = *r.value;
     const std::optional<Exact> got = parseNumberString(text);
     require(got.has_value(), [&] { return "not a number string: " + context(); });
-    const bool negative = negativeText(text1) != negativeText(text2);
+    const bool negative = split(text1).negative != split(text2).negative;
 
     // The product's digits modulo two primes, and its place.
     const std::int64_t exponent = x->exponent + y->exponent;

@@ -317,6 +317,23 @@ inline std::string withoutSeparators(std::string_view s) {
     return out;
 }
 
+// An operand as the arithmetic reads it: separators gone, one leading "-"
+// taken off as its sign.
+struct Operand {
+    bool negative = false;
+    std::string magnitude;
+};
+
+inline Operand split(std::string_view raw) {
+    Operand op;
+    op.magnitude = withoutSeparators(raw);
+    if (!op.magnitude.empty() && op.magnitude.front() == '-') {
+        op.negative = true;
+        op.magnitude.erase(0, 1);
+    }
+    return op;
+}
+
 // Exponents of texts are held at this size: no text that fits in memory can
 // bring a larger one back into any range that matters here.
 inline constexpr std::int64_t kExponentClamp = 1'000'000'000'000;
