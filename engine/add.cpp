@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "engine/limits.h"
+#include "engine/numtext.h"
 
 namespace calcora {
 
@@ -32,17 +33,6 @@ constexpr std::array<unsigned char, 256> makeDigitTable() {
 }
 constexpr std::array<unsigned char, 256> kDigit = makeDigitTable();
 
-// An operand after cleaning: a view of the caller's text when it holds no
-// separator, otherwise of the cleaned copy kept in `store`.
-std::string_view cleaned(std::string_view raw, std::string& store) {
-    // Two memchr scans beat find_first_of, which tests the set byte by byte.
-    const bool separators = std::memchr(raw.data(), ',', raw.size()) != nullptr ||
-                            std::memchr(raw.data(), ' ', raw.size()) != nullptr;
-    if (!separators) return raw;
-    store = RemoveCommasAndSpaces(raw);
-    return store;
-}
-
 // Whether aligned text x is below aligned text y. An inner "-" compares as
 // the "0" the digit loop reads it as: ordered by its own code it sorts below
 // "0", and "503" − "5-4" would then skip the exchange and lose its final
@@ -59,25 +49,12 @@ bool orderedBelow(const unsigned char* x, const unsigned char* y, std::size_t wi
     return false;
 }
 
-// Lengths of one magnitude around its first point, measured before alignment.
-struct Shape {
-    std::int32_t intLen = 0;   // characters before the first "." (all of them without one)
-    std::int32_t fracLen = 0;  // characters after the first "."
-    bool hasPoint = false;
-};
-
-Shape shapeOf(std::string_view magnitude) {
-    const std::size_t at = magnitude.find('.');
-    if (at == std::string_view::npos) return {static_cast<std::int32_t>(magnitude.size()), 0, false};
-    return {static_cast<std::int32_t>(at), static_cast<std::int32_t>(magnitude.size() - at - 1), true};
-}
-
 // Writes `magnitude` into `out` (length `width`) aligned to the common shape:
 // zeros in front up to `intWidth`, then the text, then a "." when the other
 // operand brought the only one, then zeros.
-void align(std::string_view magnitude, const Shape& shape, std::int32_t intWidth, char* out,
+void align(std::string_view magnitude, const numtext::Shape& shape, std::size_t intWidth, char* out,
            std::size_t width) {
-    const std::size_t front = static_cast<std::size_t>(intWidth - shape.intLen);
+    const std::size_t front = intWidth - shape.intChars;
     std::memset(out, '0', width);
     if (!magnitude.empty()) std::memcpy(out + front, magnitude.data(), magnitude.size());
     const std::size_t end = front + magnitude.size();
@@ -186,8 +163,8 @@ std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
 
     std::string store1;
     std::string store2;
-    const std::string_view op1 = cleaned(Num1StrIn, store1);
-    const std::string_view op2 = cleaned(Num2StrIn, store2);
+    const std::string_view op1 = numtext::cleanedView(Num1StrIn, store1);
+    const std::string_view op2 = numtext::cleanedView(Num2StrIn, store2);
     limits::lengthOf(op1, "LargeAdd: first operand length");
     limits::lengthOf(op2, "LargeAdd: second operand length");
 
@@ -204,12 +181,14 @@ std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
     // −a + (−b) and −a − b are both −(a + b).
     const bool negate = !subtract && neg1;
 
-    const Shape s1 = shapeOf(a);
-    const Shape s2 = shapeOf(b);
+    // Shapes are measured before alignment; both operands are within 32,767
+    // characters, so their sum cannot wrap.
+    const numtext::Shape s1 = numtext::shapeOf(a);
+    const numtext::Shape s2 = numtext::shapeOf(b);
     const bool point = s1.hasPoint || s2.hasPoint;
-    const std::int32_t intWidth = std::max(s1.intLen, s2.intLen);
-    const std::int32_t fracWidth = std::max(s1.fracLen, s2.fracLen);
-    const std::int16_t n = limits::toCount(intWidth + fracWidth + (point ? 1 : 0),
+    const std::size_t intWidth = std::max(s1.intChars, s2.intChars);
+    const std::size_t fracWidth = std::max(s1.fracChars, s2.fracChars);
+    const std::int16_t n = limits::toCount(static_cast<std::int64_t>(intWidth + fracWidth + (point ? 1 : 0)),
                                            "LargeAdd: aligned operand length");
     const auto width = static_cast<std::size_t>(n);
 

@@ -8,12 +8,18 @@
 
 namespace calcora::numtext {
 
-std::string cleaned(std::string_view text) {
+std::string_view cleanedView(std::string_view raw, std::string& store) {
     // Two memchr scans cost far less than the byte loop of the general removal.
-    if (std::memchr(text.data(), ',', text.size()) == nullptr && std::memchr(text.data(), ' ', text.size()) == nullptr) {
-        return std::string(text);
+    if (std::memchr(raw.data(), ',', raw.size()) == nullptr && std::memchr(raw.data(), ' ', raw.size()) == nullptr) {
+        return raw;
     }
-    return RemoveCommasAndSpaces(text);
+    store = RemoveCommasAndSpaces(raw);
+    return store;
+}
+
+std::string cleaned(std::string_view text) {
+    std::string store;
+    return std::string(cleanedView(text, store));
 }
 
 bool takeSign(std::string& text) {

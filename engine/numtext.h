@@ -9,6 +9,10 @@
 
 namespace calcora::numtext {
 
+// RemoveCommasAndSpaces of `raw` as a view: `raw` itself when it holds no
+// separator, otherwise the cleaned copy kept in `store`.
+std::string_view cleanedView(std::string_view raw, std::string& store);
+
 // RemoveCommasAndSpaces of `text`; a text without separators is only copied.
 std::string cleaned(std::string_view text);
 
