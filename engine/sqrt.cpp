@@ -14,6 +14,7 @@
 
 #include "engine/bigint.h"
 #include "engine/limits.h"
+#include "engine/numtext.h"
 #include "engine/sqrt_steps.h"
 #include "fixeddec/fixeddec.h"
 
@@ -22,8 +23,6 @@ namespace calcora {
 namespace sqrt_steps {
 
 namespace {
-
-bool isSeparator(char c) { return c == ',' || c == ' '; }
 
 // Floor division for a possibly negative numerator and a positive divisor.
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
@@ -54,41 +53,18 @@ std::string placePoint(const std::string& root, std::int64_t k) {
 }  // namespace
 
 bool isPositiveNumberString(std::string_view StrVal) {
-    bool point = false;
-    bool nonZero = false;
-    for (const char c : StrVal) {
-        if (isSeparator(c)) continue;
-        if (c == '.') {
-            if (point) return false;
-            point = true;
-        } else if (c >= '0' && c <= '9') {
-            nonZero = nonZero || c != '0';
-        } else {
-            return false;
-        }
-    }
-    return nonZero;
+    std::string store;
+    const std::string_view magnitude = numtext::cleanedView(StrVal, store);
+    return numtext::isNumberString(magnitude) && numtext::hasNonZeroDigit(magnitude);
 }
 
 std::string exactRoot(std::int16_t SF, std::string_view StrVal) {
+    std::string store;
+    const std::string_view magnitude = numtext::cleanedView(StrVal, store);
+    limits::lengthOf(magnitude, "square root: number length");
     // The digits without the point; intCount of them stand before it.
-    std::string digits;
-    digits.reserve(StrVal.size());
-    bool hasPoint = false;
-    std::int64_t intCount = 0;
-    for (const char c : StrVal) {
-        if (isSeparator(c)) continue;
-        if (c == '.') {
-            hasPoint = true;
-            intCount = static_cast<std::int64_t>(digits.size());
-        } else {
-            digits += c;
-        }
-    }
-    if (!hasPoint) intCount = static_cast<std::int64_t>(digits.size());
-    if (digits.size() + (hasPoint ? 1 : 0) > static_cast<std::size_t>(limits::kMaxCount)) {
-        throw ArithmeticOverflow("square root: the number has more than 32,767 characters");
-    }
+    const std::string digits = numtext::digitsOf(magnitude);
+    const auto intCount = static_cast<std::int64_t>(numtext::shapeOf(magnitude).intChars);
 
     // value = S × 10^e, S the digits from the first to the last non-zero one.
     const std::size_t lead = digits.find_first_not_of('0');
