@@ -12,6 +12,7 @@
 
 #include "engine/bigint.h"
 #include "engine/limits.h"
+#include "engine/numtext.h"
 #include "fixeddec/fixeddec.h"
 
 namespace calcora {
@@ -34,27 +35,12 @@ struct ExactBase {
 // with a non-zero digit; nothing for any other text, which the plain loop of
 // multiplications handles (zero, empty, malformed).
 std::optional<ExactBase> readExactBase(std::string_view StrNum) {
-    std::string digits;
-    digits.reserve(StrNum.size());
-    bool negative = false;
-    bool point = false;
-    std::int64_t intCount = 0;
-    for (const char c : StrNum) {
-        if (c == ',' || c == ' ') continue;
-        if (c == '-' && !negative && digits.empty() && !point) {
-            negative = true;
-        } else if (c == '.' && !point) {
-            point = true;
-            intCount = static_cast<std::int64_t>(digits.size());
-        } else if (c >= '0' && c <= '9') {
-            digits += c;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!point) intCount = static_cast<std::int64_t>(digits.size());
+    std::string magnitude = numtext::cleaned(StrNum);
+    const bool negative = numtext::takeSign(magnitude);
+    if (!numtext::isNumberString(magnitude) || !numtext::hasNonZeroDigit(magnitude)) return std::nullopt;
+    const std::string digits = numtext::digitsOf(magnitude);
+    const auto intCount = static_cast<std::int64_t>(numtext::shapeOf(magnitude).intChars);
     const std::size_t lead = digits.find_first_not_of('0');
-    if (lead == std::string::npos) return std::nullopt;
     const std::size_t last = digits.find_last_not_of('0');
     ExactBase base;
     base.negative = negative;
