@@ -1,7 +1,8 @@
 #pragma once
-// Private to fixeddec: a fixed-size unsigned integer of up to 320 bits, the
-// working width of the fixed decimal's exact intermediate results (a 96-bit
-// magnitude times 10^56 is the widest: 283 bits). Values only, no allocation.
+// Used by fixeddec alone (a target of its own so that its tests reach it): a
+// fixed-size unsigned integer of up to 320 bits, the working width of the
+// fixed decimal's exact intermediate results (a 96-bit magnitude times 10^56
+// is the widest: 283 bits). Values only, no allocation.
 // Every operation assumes its result fits; nothing here reads user input.
 
 #include <array>
