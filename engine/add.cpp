@@ -14,6 +14,7 @@
 
 #include "engine/limits.h"
 #include "engine/numtext.h"
+#include "engine/wide_word.h"
 
 namespace calcora {
 
@@ -85,21 +86,21 @@ bool allDigits(std::uint64_t w) {
 // borrows run the way the digits' do.
 template <bool kSubtract>
 unsigned wordStep(std::uint64_t wa, std::uint64_t wb, char* out, unsigned carry) {
-    const std::uint64_t x = __builtin_bswap64(wa) - 0x30 * kEach;
-    const std::uint64_t y = __builtin_bswap64(wb) - 0x30 * kEach;
-    unsigned __int128 t;
+    const std::uint64_t x = bigEndianWord(wa) - 0x30 * kEach;
+    const std::uint64_t y = bigEndianWord(wb) - 0x30 * kEach;
+    Uint128 t;
     unsigned carryOut;
     if constexpr (kSubtract) {
-        t = static_cast<unsigned __int128>(x) - y - carry;
+        t = static_cast<Uint128>(x) - y - carry;
         carryOut = static_cast<unsigned>(t >> 64) != 0 ? 1u : 0u;
     } else {
-        t = static_cast<unsigned __int128>(x) + y + 0xF6 * kEach + carry;
+        t = static_cast<Uint128>(x) + y + 0xF6 * kEach + carry;
         carryOut = static_cast<unsigned>(t >> 64);
     }
     std::uint64_t digits = static_cast<std::uint64_t>(t);
     const std::uint64_t over = (digits >> 7) & kEach;
     digits = digits - over * 0xF6 + 0x30 * kEach;
-    digits = __builtin_bswap64(digits);
+    digits = bigEndianWord(digits);
     std::memcpy(out, &digits, kWord);
     return carryOut;
 }

@@ -138,8 +138,10 @@ bool BigUInt::fitsUint64() const {
     // 10^18 ≤ 2^64 − 1 < 10^20: three limbs fit when the top one is small enough.
     if (limbs_.size() <= 2) return true;
     if (limbs_.size() > 3) return false;
-    const unsigned __int128 v = (static_cast<unsigned __int128>(limbs_[2]) * kBase + limbs_[1]) * kBase + limbs_[0];
-    return v <= static_cast<unsigned __int128>(UINT64_MAX);
+    // limbs_[2]·B + limbs_[1] < 10^18 fits a word; the value fits while that,
+    // times B, leaves room for limbs_[0].
+    const std::uint64_t top = std::uint64_t{limbs_[2]} * kBase + limbs_[1];
+    return top <= (UINT64_MAX - limbs_[0]) / kBase;
 }
 
 std::uint64_t BigUInt::toUint64() const {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/bigint.h"
+#include "engine/wide_word.h"
 
 namespace calcora {
 
@@ -12,7 +13,7 @@ namespace {
 
 using Limb = BigUInt::Limb;
 
-using Wide = unsigned __int128;
+using Wide = Uint128;
 
 // Up to four limbs (below 10^36 < 2^127): a long double estimate, corrected.
 BigUInt isqrtSmall(const std::vector<Limb>& limbs) {
