@@ -3,10 +3,11 @@
 # bounded time, then prints the executions and findings of every target.
 #   scripts/fuzz.sh [seconds-per-target] [target...]
 # Targets are named as in fuzz/CMakeLists.txt (large_add, large_div, ...);
-# all of them when none is named. Each run starts from build-fuzz/corpus/<target>
-# (kept between runs) and the seeds in fuzz/corpus/<target>. A finding (a crash,
-# a sanitizer report, a broken invariant, a leak, an input running over 10 s)
-# leaves its input in build-fuzz/findings/<target>/ and makes the script exit 1.
+# all of them, in its order, when none is named. Each run starts from
+# build-fuzz/corpus/<target> (kept between runs) and the seeds in
+# fuzz/corpus/<target>. A finding (a crash, a sanitizer report, a broken
+# invariant, a leak, an input running over 10 s) leaves its input in
+# build-fuzz/findings/<target>/ and makes the script exit 1.
 # Reproduce one with: build-fuzz/fuzz/fuzz_<target> <input file>.
 set -euo pipefail
 
@@ -27,14 +28,15 @@ elif ! grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*clang' "$build/CMakeCache.txt"; the
   echo "$build was configured with another compiler than clang; remove it and run again." >&2
   exit 2
 fi
+# The same sanitizers as the test command's second build (CALCORA_SANITIZE).
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${compiler[@]}" \
-  -DCALCORA_BUILD_FUZZ=ON -DCALCORA_BUILD_UI=OFF -DCALCORA_BUILD_TESTS=OFF -DCALCORA_BUILD_BENCH=OFF >/dev/null
+  -DCALCORA_BUILD_FUZZ=ON -DCALCORA_SANITIZE=ON \
+  -DCALCORA_BUILD_UI=OFF -DCALCORA_BUILD_TESTS=OFF -DCALCORA_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --target fuzz_targets
 
 if (($# == 0)); then
-  # The list in fuzz/CMakeLists.txt, in its order.
-  read -r -a targets <<<"$(sed -n '/^set(CALCORA_FUZZ_TARGETS/,/)/p' "$root/fuzz/CMakeLists.txt" |
-                           sed 's/set(CALCORA_FUZZ_TARGETS//; s/)//' | tr '\n' ' ')"
+  # CMake writes the list of fuzz/CMakeLists.txt there, one a line.
+  mapfile -t targets <"$build/fuzz/targets.txt"
 else
   targets=("$@")
 fi
