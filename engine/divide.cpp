@@ -31,30 +31,15 @@ constexpr Count kMaxLength = limits::kMaxCount;
     throw ArithmeticOverflow("LargeDiv: " + what);
 }
 
-// The divisor as whole digits: leading zeros go; with a point it keeps every
-// digit before the point and after it as many as make SF significant digits
-// from its first non-zero digit, E growing by the fraction digits kept; then
-// trailing zeros go, E falling by one for each.
-std::string wholeDivisor(std::string D, std::int16_t SF, Count& E) {
+// The divisor as whole digits, every one of them: leading zeros go; a point
+// goes with E growing by the digits after it; then trailing zeros go, E
+// falling by one for each.
+std::string wholeDivisor(std::string D, Count& E) {
+    limits::requireLength(D, "LargeDiv: divisor length");
     D = StripFrontZeros(D);
-    const std::size_t point = D.find('.');
-    if (point != std::string::npos) {
-        limits::lengthOf(D, "LargeDiv: divisor length");
-        const Count intDigits = static_cast<Count>(point);
-        const std::string_view fraction = std::string_view(D).substr(point + 1);
-        const Count fractionDigits = static_cast<Count>(fraction.size());
-        Count keep = 0;
-        if (intDigits > 0) {
-            keep = SF - intDigits;
-        } else {
-            const Count zeros = static_cast<Count>(std::min(fraction.find_first_not_of('0'), fraction.size()));
-            keep = zeros + SF;
-        }
-        keep = std::clamp<Count>(keep, 0, fractionDigits);
-        E = limits::toCount(E + keep, "LargeDiv: exponent");
-        std::string digits = D.substr(0, point);
-        digits.append(fraction.substr(0, static_cast<std::size_t>(keep)));
-        D = StripFrontZeros(digits);
+    if (D.find('.') != std::string::npos) {
+        E = limits::toCount(E + static_cast<Count>(numtext::shapeOf(D).fracChars), "LargeDiv: exponent");
+        D = StripFrontZeros(numtext::digitsOf(D));
     }
     const std::size_t last = D.find_last_not_of('0');
     const Count trailing = static_cast<Count>(D.size() - (last == std::string::npos ? 0 : last + 1));
@@ -127,7 +112,7 @@ std::string LargeDiv(bool NSR, std::int16_t SF, std::string_view NIN, std::strin
         E = -static_cast<Count>(numtext::shapeOf(N).fracChars);
         N = StripFrontZeros(numtext::digitsOf(N));
     }
-    D = wholeDivisor(std::move(D), SF, E);
+    D = wholeDivisor(std::move(D), E);
     const Count LN = limits::lengthOf(N, "LargeDiv: numerator length");
     const Count LD = limits::lengthOf(D, "LargeDiv: divisor length");
 
@@ -147,7 +132,7 @@ std::string LargeDiv(bool NSR, std::int16_t SF, std::string_view NIN, std::strin
             assert(digits.size() == static_cast<std::size_t>(SF) + 1);
         }
         const Count kept = keptDigits(digits, SF);
-        limits::toCount(kept + 1, "LargeDiv: pass counter");
+        limits::requireCount(kept + 1, "LargeDiv: pass counter");
         consumed = firstWindow + kept - 1;
         if (N.empty()) {
             // A zero numerator's windows are all zeros and grow by every character.
@@ -161,13 +146,13 @@ std::string LargeDiv(bool NSR, std::int16_t SF, std::string_view NIN, std::strin
     }
     // Zeros brought down after N lower E one by one; N's digits still waiting
     // at the end raise it by one each.
-    limits::toCount(E - std::max<Count>(consumed - LN, 0), "LargeDiv: exponent");
+    limits::requireCount(E - std::max<Count>(consumed - LN, 0), "LargeDiv: exponent");
     E = limits::toCount(E + LN - consumed, "LargeDiv: exponent");
     // ShiftDecPoint moves the point one place fewer than a positive count.
     if (E > 0) E = limits::toCount(E + 1, "LargeDiv: exponent");
 
     std::string text = ShiftDecPoint(quotient, static_cast<std::int16_t>(E));
-    limits::lengthOf(text, "LargeDiv: quotient length");
+    limits::requireLength(text, "LargeDiv: quotient length");
     if (text.find('.') != std::string::npos) text = StripEndZeros(text);
     text = StripPointOffRight(text);
     // A zero quotient is "0", without sign: a zero numerator over a divisor

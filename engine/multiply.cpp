@@ -174,6 +174,7 @@ std::string LargeMultiply(std::string_view Num1StrIn, std::string_view Num2StrIn
     const std::size_t fractionDigits = numtext::shapeOf(A).fracChars + numtext::shapeOf(B).fracChars;
     std::string text = productText(product, fractionDigits);
     if (negative) text.insert(0, 1, '-');
+    limits::requireLength(text, "LargeMultiply: product length");
     return text;
 }
 

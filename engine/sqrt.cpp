@@ -61,7 +61,7 @@ bool isPositiveNumberString(std::string_view StrVal) {
 std::string exactRoot(std::int16_t SF, std::string_view StrVal) {
     std::string store;
     const std::string_view magnitude = numtext::cleanedView(StrVal, store);
-    limits::lengthOf(magnitude, "square root: number length");
+    limits::requireLength(magnitude, "square root: number length");
     // The digits without the point; intCount of them stand before it.
     const std::string digits = numtext::digitsOf(magnitude);
     const auto intCount = static_cast<std::int64_t>(numtext::shapeOf(magnitude).intChars);
@@ -129,6 +129,10 @@ std::string doubleRoot(std::string_view StrVal) {
 }
 
 }  // namespace sqrt_steps
+
+std::string fixedSquareRoot(std::string_view number) { return sqrt_steps::estimate(number); }
+
+std::string doubleSquareRoot(std::string_view number) { return sqrt_steps::doubleRoot(number); }
 
 std::string SquareRoot(std::int16_t& SF, std::string_view StrVal, std::string_view sigFigsSetting) {
     using namespace sqrt_steps;
