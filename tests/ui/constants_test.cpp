@@ -266,17 +266,16 @@ void ConstantsTest::seriesCorrectsTheSetting() {
     QCOMPARE(win.text("txtSigFigs"), QStringLiteral("30"));
     QCOMPARE(win.text("txtMem"), QStringLiteral("2"));
 
-    // A setting that is no number stops the divide with its error text; M+
-    // cannot add that text, so the memory stays, and the shift carries the
-    // text into txtNum1.
+    // A setting that is no number stops the divide with its error text, and
+    // the click ends there: the text stays in txtResult, the term in txtNum1.
     Window broken;
     QVERIFY(broken.active());
     broken.setText("txtSigFigs", "abc");
     broken.click("cmdMacro");
     QCOMPARE(broken.text("txtMem"), QStringLiteral("1"));
-    QCOMPARE(broken.text("txtNum1"), QString::fromLatin1(calcora::kSigFigsNotANumber));
+    QCOMPARE(broken.text("txtNum1"), QStringLiteral("1"));
     QCOMPARE(broken.text("txtNum2"), QStringLiteral("1"));
-    QCOMPARE(broken.text("txtResult"), QString());
+    QCOMPARE(broken.text("txtResult"), QString::fromLatin1(calcora::kSigFigsNotANumber));
     QCOMPARE(broken.window.macroCount(), std::int16_t{1});
 }
 
@@ -289,7 +288,8 @@ void ConstantsTest::seriesStopsAtTheLastCount() {
     QCOMPARE(win.text("txtNum2"), QStringLiteral("32767"));
     QCOMPARE(win.text("txtMem"), QStringLiteral("2.7182818284590452353602874713"));
 
-    // The count cannot grow: the next click changes nothing, not even the mode.
+    // The count cannot grow: the next click says so and changes nothing else,
+    // not even the mode.
     win.option(false)->setChecked(true);
     win.setText("txtNum1", "a");
     win.setText("txtNum2", "b");
@@ -302,7 +302,7 @@ void ConstantsTest::seriesStopsAtTheLastCount() {
     QVERIFY(win.option(false)->isChecked());
     QCOMPARE(win.text("txtNum1"), QStringLiteral("a"));
     QCOMPARE(win.text("txtNum2"), QStringLiteral("b"));
-    QCOMPARE(win.text("txtResult"), QStringLiteral("c"));
+    QCOMPARE(win.text("txtResult"), QStringLiteral("Overflow error - numbers too big for this operation"));
     QCOMPARE(win.text("txtMem"), QStringLiteral("d"));
     QCOMPARE(Window::focused(), QStringLiteral("txtResult"));
 }
