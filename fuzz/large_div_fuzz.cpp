@@ -2,10 +2,8 @@
 // refused numerator, or a Failure. The refusal (numerator longer than SF + 1
 // characters once its separators, sign and leading zeros are gone) comes
 // first, with one message when NSR is true. For number strings and SF ≥ 1
-// the quotient q is the exact quotient n/d' truncated: |q| ≤ |n/d'| <
-// |q| + one unit of q's SF-th figure, sign right, where d' is the divisor
-// after its cut (a divisor with a point keeps its integer digits and SF
-// figures from its first non-zero digit). A zero divisor fails with
+// the quotient q is the exact quotient n/d truncated, by the whole divisor:
+// |q| ≤ |n/d| < |q| + one unit of q's SF-th figure, sign right. A zero divisor fails with
 // ArithmeticOverflow; an operand that is no number string with NotANumber.
 // A zero numerator gives "0", whatever the signs and the divisor.
 //
@@ -30,14 +28,6 @@ constexpr std::int64_t kMaxLength = 32767;
 // Digit products the value check may spend on one input.
 constexpr std::int64_t kExactBudget = 4'000'000;
 constexpr std::int16_t kWideDivisorFigures = 2000;
-
-// The divisor LargeDiv divides by: with a point, its digits below the place
-// of the SF-th figure (counted from the first non-zero digit) are cut, but
-// never those before the point.
-Exact cutDivisor(const Exact& d, bool hasPoint, std::int64_t SF) {
-    if (!hasPoint || d.isZero()) return d;
-    return truncated(d, std::min<std::int64_t>(0, d.top() - SF + 1));
-}
 
 }  // namespace
 
@@ -120,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(!q->isZero() && q->negative == (n.negative != d.negative), [&] { return "zero or the wrong sign: " + context(); });
     require(q->size() <= SF + 1, [&] { return "more than SF + 1 figures: " + context(); });
 
-    const Exact divisor = cutDivisor(*y, d.magnitude.find('.') != std::string::npos, SF);
+    const Exact& divisor = *y;
     if (q->size() * divisor.size() > kExactBudget) return 0;
     const Exact absQ = magnitude(*q);
     const Exact absN = magnitude(*x);
