@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/digit_words.h"
 #include "engine/limits.h"
 #include "engine/numtext.h"
 
@@ -39,17 +40,9 @@ void align(std::string_view magnitude, const numtext::Shape& shape, std::size_t 
 // Eight digits a step: a chunk of eight bytes of both operands that are all
 // "0".."9" is added or subtracted as one 64-bit word (see wordStep); any other
 // chunk (one holding the point, the short chunk at the left end) goes
-// through byteStep, which follows the digit rules one byte at
-// a time. Both keep the carry (add) or borrow (subtract) as 0 or 1.
+// through byteStep, which follows the digit rules one byte at a time. Both keep the carry (add) or borrow (subtract) as 0 or 1.
 constexpr std::size_t kWord = 8;
-constexpr std::uint64_t kEach = 0x0101010101010101ULL;  // one in every byte
-
-// Whether all eight bytes of `w` lie in "0".."9".
-bool allDigits(std::uint64_t w) {
-    const std::uint64_t high = w & (0xF0 * kEach);
-    const std::uint64_t highAfterSix = (w + 0x06 * kEach) & (0xF0 * kEach);
-    return high == 0x30 * kEach && highAfterSix == 0x30 * kEach;
-}
+constexpr std::uint64_t kEach = digit_words::kEachByte;
 
 // One word of eight digits each. Adding 246 to every byte of the sum makes a
 // digit sum of ten or more carry into the next byte by itself; subtracting
@@ -112,10 +105,9 @@ unsigned digitLoop(const unsigned char* a, const unsigned char* b, std::size_t n
     unsigned carry = 0;
     std::size_t i = n;
     for (; i >= kWord; i -= kWord) {
-        std::uint64_t wa, wb;
-        std::memcpy(&wa, a + i - kWord, kWord);
-        std::memcpy(&wb, b + i - kWord, kWord);
-        if (allDigits(wa) && allDigits(wb)) {
+        const std::uint64_t wa = digit_words::load(reinterpret_cast<const char*>(a + i - kWord));
+        const std::uint64_t wb = digit_words::load(reinterpret_cast<const char*>(b + i - kWord));
+        if (digit_words::allDigits(wa) && digit_words::allDigits(wb)) {
             carry = wordStep<kSubtract>(wa, wb, out + i - kWord, carry);
         } else {
             carry = byteStep<kSubtract>(a, b, out, i - kWord, i, carry);

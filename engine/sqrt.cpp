@@ -30,26 +30,6 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return (a % b != 0 && a < 0) ? q - 1 : q;
 }
 
-// The digits of `root` times 10^(−k), in the engine's form: no leading zeros
-// (".5"), no trailing fraction zeros, no trailing point.
-std::string placePoint(const std::string& root, std::int64_t k) {
-    const auto n = static_cast<std::int64_t>(root.size());
-    if (k <= 0) return root + std::string(static_cast<std::size_t>(-k), '0');
-    std::string text;
-    if (k >= n) {
-        text.reserve(static_cast<std::size_t>(k) + 1);
-        text += '.';
-        text.append(static_cast<std::size_t>(k - n), '0');
-        text += root;
-    } else {
-        text = root;
-        text.insert(static_cast<std::size_t>(n - k), 1, '.');
-    }
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') text.pop_back();
-    return text;
-}
-
 }  // namespace
 
 bool isPositiveNumberString(std::string_view StrVal) {
@@ -62,17 +42,12 @@ std::string exactRoot(std::int16_t SF, std::string_view StrVal) {
     std::string store;
     const std::string_view magnitude = numtext::cleanedView(StrVal, store);
     limits::requireLength(magnitude, "square root: number length");
-    // The digits without the point; intCount of them stand before it.
-    const std::string digits = numtext::digitsOf(magnitude);
-    const auto intCount = static_cast<std::int64_t>(numtext::shapeOf(magnitude).intChars);
-
     // value = S × 10^e, S the digits from the first to the last non-zero one.
-    const std::size_t lead = digits.find_first_not_of('0');
-    const std::size_t last = digits.find_last_not_of('0');
-    assert(lead != std::string::npos && SF >= 1);
-    const std::string_view S = std::string_view(digits).substr(lead, last - lead + 1);
+    const numtext::Significand significand = numtext::significandOf(magnitude);
+    assert(!significand.digits.empty() && SF >= 1);
+    const std::string_view S = significand.digits;
     const auto d = static_cast<std::int64_t>(S.size());
-    const std::int64_t e = intCount - 1 - static_cast<std::int64_t>(last);
+    const std::int64_t e = significand.exponent;
 
     // W = floor(value × 10^(2k)) with 2·SF − 1 or 2·SF digits, so that
     // isqrt(W) = floor(root × 10^k) has exactly SF digits: truncating the root
@@ -89,7 +64,7 @@ std::string exactRoot(std::int16_t SF, std::string_view StrVal) {
         scaled.assign(S.substr(0, static_cast<std::size_t>(d + shift)));
     }
     const std::string root = isqrt(BigUInt::fromDigits(scaled)).toDigits();
-    return placePoint(root, k);
+    return numtext::placedPoint(root, -k);
 }
 
 std::int16_t figureCount(std::string_view sigFigsSetting) {
