@@ -199,7 +199,7 @@ std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
     // A final carry or the sign can take the result past what the next
     // operation reads.
     if (end - begin > static_cast<std::size_t>(limits::kMaxCount)) {
-        throw ArithmeticOverflow("LargeAdd: the result is longer than 32,767 characters");
+        limits::failTooLong("LargeAdd: the result");
     }
     result.erase(end);
     result.erase(0, begin);

@@ -75,7 +75,7 @@ std::string FactorialUP(std::string_view InNum) {
     }
     const double count = std::floor(value);
     if (count > limits::kMaxCount) {
-        throw ArithmeticOverflow("factorial: the count is above 32,767");
+        throw ArithmeticOverflow("factorial: the count is above " + std::to_string(limits::kMaxCount));
     }
     if (count <= 0) return "1";  // below −32,768 too: no factor to multiply
     const int n = static_cast<int>(count);
@@ -87,7 +87,7 @@ std::string FactorialUP(std::string_view InNum) {
     // is built by a product tree and the last step is LargeMultiply itself,
     // which gives the digits and, where the product is too long, the failure.
     if (previousFactorialTooLong(n)) {
-        throw ArithmeticOverflow("factorial: the product passes 32,767 characters");
+        limits::failTooLong("factorial: the product");
     }
     const std::string previous = n == 1 ? std::string("1") : productRange(1, static_cast<std::uint64_t>(n - 1)).toDigits();
     return LargeMultiply(previous, std::to_string(n));

@@ -29,6 +29,11 @@ inline constexpr std::int32_t kMinCount = -32768;
     return toCount(static_cast<std::int64_t>(text.size()), what);
 }
 
+// ArithmeticOverflow: `what` is longer than 32,767 characters.
+[[noreturn]] inline void failTooLong(std::string_view what) {
+    throw ArithmeticOverflow(std::string(what) + " is longer than " + std::to_string(kMaxCount) + " characters");
+}
+
 // ArithmeticOverflow naming `what` unless the value fits a 16-bit count.
 inline void requireCount(std::int64_t value, std::string_view what) { static_cast<void>(toCount(value, what)); }
 

@@ -49,8 +49,7 @@ Count trailingZeros(const BigUInt& value) {
 }
 
 [[noreturn]] void tooLong(const char* what, Count length) {
-    throw ArithmeticOverflow(std::string("LargeMultiply: ") + what + " of " + std::to_string(length) +
-                             " characters is longer than 32767");
+    limits::failTooLong(std::string("LargeMultiply: ") + what + " of " + std::to_string(length) + " characters");
 }
 
 // Fails with ArithmeticOverflow exactly when the long multiplication would

@@ -94,7 +94,7 @@ Scaled scaledOf(std::string_view mantissa) {
 }
 
 [[noreturn]] void tooLong() {
-    throw ArithmeticOverflow("number reading: the number written out is longer than 32,767 characters");
+    limits::failTooLong("number reading: the number written out");
 }
 
 // digits × 10^(point − digits) written out: ".00015", "1500", "1.5".

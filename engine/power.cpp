@@ -94,7 +94,7 @@ std::string wholePower(std::string_view StrNum, int n) {
         return product;
     }
     if (lengthLowerBound(*base, n - 1) > limits::kMaxCount) {
-        throw ArithmeticOverflow("power: the product passes 32,767 characters");
+        limits::failTooLong("power: the product");
     }
     return LargeMultiply(powerText(*base, n - 1), StrNum);
 }

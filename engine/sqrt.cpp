@@ -15,14 +15,14 @@
 #include "engine/bigint.h"
 #include "engine/limits.h"
 #include "engine/numtext.h"
-#include "engine/sqrt_steps.h"
 #include "fixeddec/fixeddec.h"
 
 namespace calcora {
 
-namespace sqrt_steps {
-
 namespace {
+
+// The most significant figures a root is given, whatever the setting.
+constexpr std::int16_t kMaxRootFigures = 100;
 
 // Floor division for a possibly negative numerator and a positive divisor.
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
@@ -30,14 +30,17 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return (a % b != 0 && a < 0) ? q - 1 : q;
 }
 
-}  // namespace
-
+// True when StrVal without "," and " " is a number string (digits and at most
+// one ".", no sign) with a value above zero: the texts whose root is exact.
 bool isPositiveNumberString(std::string_view StrVal) {
     std::string store;
     const std::string_view magnitude = numtext::cleanedView(StrVal, store);
     return numtext::isNumberString(magnitude) && numtext::hasNonZeroDigit(magnitude);
 }
 
+// The root of such a text truncated to SF ≥ 1 significant figures, without
+// trailing fraction zeros or a trailing point, below 1 as ".5".
+// ArithmeticOverflow when the text without separators has over 32,767 characters.
 std::string exactRoot(std::int16_t SF, std::string_view StrVal) {
     std::string store;
     const std::string_view magnitude = numtext::cleanedView(StrVal, store);
@@ -67,6 +70,9 @@ std::string exactRoot(std::int16_t SF, std::string_view StrVal) {
     return numtext::placedPoint(root, -k);
 }
 
+// The figure count of a setting text: its integer part, at most 100.
+// NotANumber when the setting is no number, ArithmeticOverflow when its
+// integer part leaves the 16-bit range.
 std::int16_t figureCount(std::string_view sigFigsSetting) {
     const double whole = std::floor(textToDouble(sigFigsSetting));
     if (whole > limits::kMaxCount || whole < limits::kMinCount) {
@@ -76,6 +82,8 @@ std::int16_t figureCount(std::string_view sigFigsSetting) {
     return count > kMaxRootFigures ? kMaxRootFigures : count;
 }
 
+// The fixed-decimal estimate: one Heron step from the double root (see
+// fixedSquareRoot).
 std::string estimate(std::string_view StrVal) {
     const FixedDecimal x = toFixedDecimal(StrVal);
     const double r = power(toDouble(x), 0.5);
@@ -84,6 +92,10 @@ std::string estimate(std::string_view StrVal) {
     return trimmedText(e);
 }
 
+// Two Heron steps from the guess g, each division to SF figures. Fails with
+// the failures of LargeDiv and LargeAdd, and with InvalidArgument when
+// LargeDiv refuses a dividend longer than SF + 1 characters (halving nothing
+// in its place would quarter the guess).
 std::string refine(std::int16_t SF, std::string_view StrVal, std::string g) {
     const MessageSink silent;
     for (int step = 0; step < 2; ++step) {
@@ -96,6 +108,7 @@ std::string refine(std::int16_t SF, std::string_view StrVal, std::string g) {
     return g;
 }
 
+// The double root (see doubleSquareRoot).
 std::string doubleRoot(std::string_view StrVal) {
     const double value = textToDouble(StrVal);
     if (value < 0) throw InvalidArgument("square root: the number is negative");
@@ -103,14 +116,13 @@ std::string doubleRoot(std::string_view StrVal) {
     return trimmedText(power(value == 0 ? 0.0 : value, 0.5));
 }
 
-}  // namespace sqrt_steps
+}  // namespace
 
-std::string fixedSquareRoot(std::string_view number) { return sqrt_steps::estimate(number); }
+std::string fixedSquareRoot(std::string_view number) { return estimate(number); }
 
-std::string doubleSquareRoot(std::string_view number) { return sqrt_steps::doubleRoot(number); }
+std::string doubleSquareRoot(std::string_view number) { return doubleRoot(number); }
 
 std::string SquareRoot(std::int16_t& SF, std::string_view StrVal, std::string_view sigFigsSetting) {
-    using namespace sqrt_steps;
     if (isPositiveNumberString(StrVal)) {
         const std::int16_t count = figureCount(sigFigsSetting);
         if (count < 1) {

@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <QStyle>
 
+#include "ui/twips.h"
+
 // The icon lives in the library's resources, which a static library must
 // register itself; the macro has to be used outside any namespace.
 static void initCalcoraResources() { Q_INIT_RESOURCE(calcora); }
@@ -22,7 +24,7 @@ namespace calcora {
 namespace {
 
 const QColor kBackground(192, 192, 255);
-const QSize kClientSizeAtStart(515, 336);  // 7725 by 5040 twips
+const QSize kClientSizeAtStart(twips::toPixels(7725), twips::toPixels(5040));
 constexpr double kWindowFontPoints = 9.75;
 
 }  // namespace
