@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <QStyle>
 
+#include "ui/keyboard.h"
+
 // The icon lives in the library's resources, which a static library must
 // register itself; the macro has to be used outside any namespace.
 static void initCalcoraResources() { Q_INIT_RESOURCE(calcora); }
@@ -47,6 +49,10 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
 
     createControls();
     connect(txtResult, &QLineEdit::textChanged, this, &frmNumora::txtResult_Change);
+    // For the keyboard, on top of the designed window. After createControls,
+    // so that these connections run after the handlers'.
+    installShortcuts(*this);
+    installCommandRepeat(*this);
 
     resize(kClientSizeAtStart);
     if (const QScreen* screen = this->screen()) {
