@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QStyle>
 
+#include "ui/accessible_names.h"
 #include "ui/keyboard.h"
 
 // The icon lives in the library's resources, which a static library must
@@ -49,10 +50,11 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
 
     createControls();
     connect(txtResult, &QLineEdit::textChanged, this, &frmNumora::txtResult_Change);
-    // For the keyboard, on top of the designed window. After createControls,
+    // For the keyboard and screen readers, on top of the designed window. After createControls,
     // so that these connections run after the handlers'.
     installShortcuts(*this);
     installCommandRepeat(*this);
+    describeControls(*this);
 
     resize(kClientSizeAtStart);
     if (const QScreen* screen = this->screen()) {

@@ -10,7 +10,8 @@
 // cmd_memory.cpp, cmd_clipboard.cpp, cmd_web.cpp (the commands);
 // command_support.h (UTF-8 texts, ending a command on a failure) and twips.h
 // (the designed geometry) are their private helpers. On top of the designed
-// window: keyboard.cpp (shortcuts, Enter).
+// window: keyboard.cpp (shortcuts, Enter) and accessible_names.cpp (what
+// screen readers say).
 
 #include <QString>
 #include <QWidget>
