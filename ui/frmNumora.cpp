@@ -16,6 +16,8 @@
 
 #include "ui/accessible_names.h"
 #include "ui/keyboard.h"
+#include "ui/long_text_view.h"
+#include "ui/result_tool_tip.h"
 
 // The icon lives in the library's resources, which a static library must
 // register itself; the macro has to be used outside any namespace.
@@ -50,11 +52,13 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
 
     createControls();
     connect(txtResult, &QLineEdit::textChanged, this, &frmNumora::txtResult_Change);
-    // For the keyboard and screen readers, on top of the designed window. After createControls,
-    // so that these connections run after the handlers'.
+    // On top of the designed window, for the keyboard and screen readers.
+    // After createControls, so that these connections run after the handlers'.
     installShortcuts(*this);
     installCommandRepeat(*this);
     describeControls(*this);
+    showWrittenTextsFromStart(*this);
+    installResultDigitCount(*this);
 
     resize(kClientSizeAtStart);
     if (const QScreen* screen = this->screen()) {

@@ -10,8 +10,9 @@
 // cmd_memory.cpp, cmd_clipboard.cpp, cmd_web.cpp (the commands);
 // command_support.h (UTF-8 texts, ending a command on a failure) and twips.h
 // (the designed geometry) are their private helpers. On top of the designed
-// window: keyboard.cpp (shortcuts, Enter) and accessible_names.cpp (what
-// screen readers say).
+// window: keyboard.cpp (shortcuts, Enter), accessible_names.cpp (what screen
+// readers say), long_text_view.cpp (long texts from their start) and
+// result_tool_tip.cpp (the digit count).
 
 #include <QString>
 #include <QWidget>
