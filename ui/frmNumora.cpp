@@ -18,6 +18,7 @@
 #include "ui/keyboard.h"
 #include "ui/long_text_view.h"
 #include "ui/result_tool_tip.h"
+#include "ui/screen_fit.h"
 
 // The icon lives in the library's resources, which a static library must
 // register itself; the macro has to be used outside any namespace.
@@ -65,6 +66,7 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, kClientSizeAtStart,
                                         screen->availableGeometry()));
     }
+    fitWhenFirstShown(*this);
 
     showMessage = [this](const QString& text) {
         QMessageBox box(this);
