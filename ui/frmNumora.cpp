@@ -14,6 +14,11 @@
 #include <QStringList>
 #include <QStyle>
 
+#include "ui/accessible_names.h"
+#include "ui/keyboard.h"
+#include "ui/long_text_view.h"
+#include "ui/result_tool_tip.h"
+#include "ui/screen_fit.h"
 #include "ui/twips.h"
 
 // The icon lives in the library's resources, which a static library must
@@ -49,12 +54,20 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
 
     createControls();
     connect(txtResult, &QLineEdit::textChanged, this, &frmNumora::txtResult_Change);
+    // On top of the designed window, for the keyboard and screen readers.
+    // After createControls, so that these connections run after the handlers'.
+    installShortcuts(*this);
+    installCommandRepeat(*this);
+    describeControls(*this);
+    showWrittenTextsFromStart(*this);
+    installResultDigitCount(*this);
 
     resize(kClientSizeAtStart);
     if (const QScreen* screen = this->screen()) {
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, kClientSizeAtStart,
                                         screen->availableGeometry()));
     }
+    fitWhenFirstShown(*this);
 
     showMessage = [this](const QString& text) {
         QMessageBox box(this);
