@@ -3,6 +3,7 @@
 // the figure count.
 #include "engine/engine.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -60,8 +61,7 @@ std::int64_t lengthLowerBound(const ExactBase& base, std::int64_t k) {
 // x^k for k ≥ 1, squaring from the top bit down: every big product is a
 // square, and the other factor is only ever x itself, which is short.
 BigUInt powerOf(const BigUInt& x, int k) {
-    int bit = 0;
-    while ((k >> (bit + 1)) != 0) ++bit;
+    int bit = std::bit_width(static_cast<unsigned>(k)) - 1;
     BigUInt result = x;
     while (bit-- > 0) {
         result = result * result;
