@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/outcome.h"
+#include "tests/support/outcome.h"
 
 namespace calcora {
 namespace {
@@ -20,12 +20,12 @@ using namespace testing_support;
 // No cut can apply at this count: every point stands before it.
 constexpr std::int16_t kNoCut = 32767;
 
-Outcome power(std::string_view base, std::string_view exponent, std::int16_t sf = kNoCut,
+Outcome<> power(std::string_view base, std::string_view exponent, std::int16_t sf = kNoCut,
               std::string_view setting = "50") {
     return capture([&] { return RTPower(sf, base, exponent, setting, {}); });
 }
 
-Outcome literalLoop(std::string_view base, int n) {
+Outcome<> literalLoop(std::string_view base, int n) {
     return capture([&] {
         std::string product = "1";
         for (int i = 0; i < n; ++i) product = LargeMultiply(product, base);
@@ -116,10 +116,10 @@ struct Row {
     std::string base;
     std::string exponent;
     std::int16_t sf;
-    Outcome want;
+    Outcome<> want;
 };
 
-const Outcome kOverflowText{Kind::Text, std::string(kPowerOverflowText)};
+const Outcome<> kOverflowText = text(std::string(kPowerOverflowText));
 
 TEST(RTPower, EdgeCases) {
     const std::vector<Row> rows = {
@@ -154,19 +154,19 @@ TEST(RTPower, EdgeCases) {
         {"negative base, fractional exponent", "-8", "0.3", 50, kOverflowText},
         {"base not a number in doubles", "abc", "1.5", 50, kOverflowText},
         {"base beyond the fixed decimal", "1" + std::string(30, '0'), "1.5", 50, kOverflowText},
-        {"zero base to minus one", "0", "-1", 50, {Kind::Overflow, ""}},
-        {"exponent beyond 32 bits", "2", "1E10", 50, {Kind::Overflow, ""}},
-        {"exponent beyond 32 bits, negative", "2", "-3000000000", 50, {Kind::Overflow, ""}},
+        {"zero base to minus one", "0", "-1", 50, kOverflow},
+        {"exponent beyond 32 bits", "2", "1E10", 50, kOverflow},
+        {"exponent beyond 32 bits, negative", "2", "-3000000000", 50, kOverflow},
         {"exponent just inside 32 bits", "2", "2147483647", 50, kOverflowText},
-        {"exponent unreadable", "2", "abc", 50, {Kind::NaN, ""}},
-        {"exponent empty", "2", "", 50, {Kind::NaN, ""}},
-        {"negative base to the half", "-4", "0.5", 50, {Kind::Invalid, ""}},
-        {"base not a number, whole exponent", "2a", "3", 50, {Kind::NaN, ""}},
-        {"300-digit base to 120", std::string(300, '7'), "120", 50, {Kind::Overflow, ""}},
+        {"exponent unreadable", "2", "abc", 50, kNaN},
+        {"exponent empty", "2", "", 50, kNaN},
+        {"negative base to the half", "-4", "0.5", 50, kInvalid},
+        {"base not a number, whole exponent", "2a", "3", 50, kNaN},
+        {"300-digit base to 120", std::string(300, '7'), "120", 50, kOverflow},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const Outcome got = power(row.base, row.exponent, row.sf);
+        const Outcome<> got = power(row.base, row.exponent, row.sf);
         EXPECT_EQ(got, row.want) << describe(got) << " instead of " << describe(row.want);
     }
 }
@@ -219,7 +219,7 @@ TEST(RTPower, WholePowersAgainstRepeatedExactMultiplication) {
         Decimal exact = parse("1");
         const Decimal factor = parse(base);
         for (int i = 0; i < n; ++i) exact = times(exact, factor);
-        const Outcome got = power(base, std::to_string(n));
+        const Outcome<> got = power(base, std::to_string(n));
         ASSERT_EQ(got, text(decimalText(exact)))
             << "seed " << kSeed << ", base \"" << base << "\" to " << n << ": " << describe(got);
     }
@@ -247,8 +247,8 @@ TEST(RTPower, AgreesWithTheLiteralLoopAtTheLengthLimit) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Outcome loop = literalLoop(c.base, c.n);
-        const Outcome got = power(c.base, std::to_string(c.n));
+        const Outcome<> loop = literalLoop(c.base, c.n);
+        const Outcome<> got = power(c.base, std::to_string(c.n));
         EXPECT_EQ(got, loop) << describe(got) << " instead of " << describe(loop);
     }
 }
@@ -261,8 +261,8 @@ TEST(RTPower, AgreesWithTheLiteralLoopForOddBases) {
     for (const std::string& base : bases) {
         for (const int n : {1, 2, 3, 7, 120}) {
             SCOPED_TRACE("base \"" + base + "\" to " + std::to_string(n));
-            const Outcome loop = literalLoop(base, n);
-            const Outcome got = power(base, std::to_string(n));
+            const Outcome<> loop = literalLoop(base, n);
+            const Outcome<> got = power(base, std::to_string(n));
             EXPECT_EQ(got, loop) << describe(got) << " instead of " << describe(loop);
         }
     }
