@@ -7,14 +7,16 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "engine/bigint.h"
 #include "engine/engine.h"
 #include "engine/literal_transcription.h"
+#include "tests/support/exact.h"
+#include "tests/support/number_text.h"
 #include "tests/support/outcome.h"
 
 namespace calcora {
@@ -257,60 +259,28 @@ std::string patternedDigits(std::mt19937_64& rng, std::size_t n) {
     return s;
 }
 
-// Exact value check: the quotient q of the text is N ÷ D truncated to SF or
-// SF + 1 figures, 0 ≤ N/D − q < 10^(first figure's place − SF + 1), with D
-// the whole divisor.
-struct Scaled {
-    BigUInt value;  // × 10^exponent
-    int exponent = 0;
-    bool negative = false;
-};
-
-Scaled parse(std::string s) {
-    s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c == ',' || c == ' '; }), s.end());
-    Scaled r;
-    if (!s.empty() && s[0] == '-') {
-        r.negative = true;
-        s.erase(0, 1);
-    }
-    const std::size_t at = s.find('.');
-    if (at != std::string::npos) {
-        r.exponent = -static_cast<int>(s.size() - at - 1);
-        s.erase(at, 1);
-    }
-    r.value = BigUInt::fromDigits(s);
-    return r;
-}
-
-// a × 10^ea compared with b × 10^eb.
-std::strong_ordering compareScaled(const BigUInt& a, int ea, const BigUInt& b, int eb) {
-    const int low = std::min(ea, eb);
-    return shiftUp(a, static_cast<std::size_t>(ea - low)) <=> shiftUp(b, static_cast<std::size_t>(eb - low));
-}
-
+// Exact value check (tests/support): the quotient q of the text is N ÷ D
+// truncated to SF or SF + 1 figures, 0 ≤ N/D − q < 10^(first figure's place
+// − SF + 1), with D the whole divisor.
 ::testing::AssertionResult truncatedQuotient(int sf, const std::string& nText, const std::string& dText,
                                              const std::string& qText) {
-    const Scaled n = parse(nText), d = parse(dText), q = parse(qText);
-    if (n.value.isZero()) {
+    const Operand nOperand = split(nText), dOperand = split(dText);
+    const std::optional<Exact> n = parseMagnitude(nOperand.magnitude);
+    const std::optional<Exact> d = parseMagnitude(dOperand.magnitude);
+    const std::optional<Exact> q = parseNumberString(qText);
+    if (!n || !d || !q) return ::testing::AssertionFailure() << "not a number string";
+    if (n->isZero()) {
         return qText == "0" ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "zero numerator";
     }
-    if (q.negative != (n.negative != d.negative)) return ::testing::AssertionFailure() << "sign";
-    // N/D − q ≥ 0  ⇔  n·10^en ≥ q·d·10^(eq+ed)
-    const BigUInt qd = q.value * d.value;
-    if (compareScaled(n.value, n.exponent, qd, q.exponent + d.exponent) < 0) {
-        return ::testing::AssertionFailure() << "quotient too large";
-    }
+    if (q->isZero()) return ::testing::AssertionFailure() << "zero quotient";
+    if (q->negative != (nOperand.negative != dOperand.negative)) return ::testing::AssertionFailure() << "sign";
+    const Exact absQ = magnitude(*q);
+    // N/D − q ≥ 0  ⇔  q·D ≤ N
+    if (compareMagnitude(multiply(absQ, *d), *n) > 0) return ::testing::AssertionFailure() << "quotient too large";
     // N/D < q + 10^t, t = place of q's first figure − SF + 1.
-    const int t = static_cast<int>(q.value.digitCount()) - 1 + q.exponent - sf + 1;
-    const int low = std::min(q.exponent, t);
-    const BigUInt upper = shiftUp(q.value, static_cast<std::size_t>(q.exponent - low)) +
-                          shiftUp(BigUInt(1), static_cast<std::size_t>(t - low));
-    if (compareScaled(n.value, n.exponent, upper * d.value, low + d.exponent) >= 0) {
-        return ::testing::AssertionFailure() << "quotient too small";
-    }
-    std::string figures = q.value.toDigits();
-    figures.erase(figures.find_last_not_of('0') + 1);
-    if (figures.size() > static_cast<std::size_t>(sf) + 1) return ::testing::AssertionFailure() << "too many figures";
+    const Exact upper = add(absQ, powerOfTen(absQ.top() - sf + 1));
+    if (compareMagnitude(multiply(upper, *d), *n) <= 0) return ::testing::AssertionFailure() << "quotient too small";
+    if (q->size() > sf + 1) return ::testing::AssertionFailure() << "too many figures";
     return ::testing::AssertionSuccess();
 }
 

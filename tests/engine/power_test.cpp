@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "tests/support/exact.h"
+#include "tests/support/number_text.h"
 #include "tests/support/outcome.h"
 
 namespace calcora {
@@ -31,82 +33,6 @@ Outcome<> literalLoop(std::string_view base, int n) {
         for (int i = 0; i < n; ++i) product = LargeMultiply(product, base);
         return product;
     });
-}
-
-// ---- Oracle: exact decimal products on base-10^9 limbs ----------------------
-
-using Limbs = std::vector<std::uint64_t>;
-constexpr std::uint64_t kLimbBase = 1'000'000'000;
-
-struct Decimal {
-    bool negative = false;
-    Limbs magnitude;           // lowest limb first
-    std::int64_t places = 0;   // digits after the point
-};
-
-Decimal parse(std::string_view text) {
-    Decimal d;
-    std::string plain;
-    bool afterPoint = false;
-    for (const char c : text) {
-        if (c == '-') {
-            d.negative = true;
-        } else if (c == '.') {
-            afterPoint = true;
-        } else if (c >= '0' && c <= '9') {
-            plain += c;
-            if (afterPoint) ++d.places;
-        }
-    }
-    for (std::size_t end = plain.size(); end > 0;) {
-        const std::size_t begin = end >= 9 ? end - 9 : 0;
-        d.magnitude.push_back(std::stoull(plain.substr(begin, end - begin)));
-        end = begin;
-    }
-    while (!d.magnitude.empty() && d.magnitude.back() == 0) d.magnitude.pop_back();
-    return d;
-}
-
-Decimal times(const Decimal& a, const Decimal& b) {
-    Decimal r;
-    r.negative = a.negative != b.negative;
-    r.places = a.places + b.places;
-    std::vector<std::uint64_t> columns(a.magnitude.size() + b.magnitude.size() + 1, 0);
-    for (std::size_t i = 0; i < a.magnitude.size(); ++i) {
-        std::uint64_t carry = 0;
-        for (std::size_t j = 0; j < b.magnitude.size(); ++j) {
-            const std::uint64_t v = columns[i + j] + a.magnitude[i] * b.magnitude[j] + carry;
-            columns[i + j] = v % kLimbBase;
-            carry = v / kLimbBase;
-        }
-        for (std::size_t k = i + b.magnitude.size(); carry != 0; ++k) {
-            const std::uint64_t v = columns[k] + carry;
-            columns[k] = v % kLimbBase;
-            carry = v / kLimbBase;
-        }
-    }
-    while (!columns.empty() && columns.back() == 0) columns.pop_back();
-    r.magnitude = std::move(columns);
-    return r;
-}
-
-// The product's text as the engine writes it: "-" only when not zero, no
-// leading zeros (".25"), no trailing fraction zeros or point, "0" for zero.
-std::string decimalText(const Decimal& d) {
-    if (d.magnitude.empty()) return "0";
-    std::string digits = std::to_string(d.magnitude.back());
-    for (std::size_t i = d.magnitude.size() - 1; i-- > 0;) {
-        const std::string part = std::to_string(d.magnitude[i]);
-        digits += std::string(9 - part.size(), '0') + part;
-    }
-    const auto places = static_cast<std::size_t>(d.places);
-    if (digits.size() <= places) digits.insert(0, places - digits.size() + 1, '0');
-    std::string out = digits.substr(0, digits.size() - places);
-    std::string fraction = digits.substr(digits.size() - places);
-    fraction.erase(fraction.find_last_not_of('0') + 1);
-    out.erase(0, out.find_first_not_of('0') == std::string::npos ? out.size() : out.find_first_not_of('0'));
-    if (!fraction.empty()) out += "." + fraction;
-    return (d.negative ? "-" : "") + out;
 }
 
 // ---- Edge cases -------------------------------------------------------------
@@ -216,11 +142,15 @@ TEST(RTPower, WholePowersAgainstRepeatedExactMultiplication) {
         if (coin(rng) == 0) base.insert(0, "-");
         if (coin(rng) == 0 && base.size() > 3) base.insert(2, ",");
 
-        Decimal exact = parse("1");
-        const Decimal factor = parse(base);
-        for (int i = 0; i < n; ++i) exact = times(exact, factor);
+        // The exact power by repeated multiplication (tests/support), written
+        // as the engine writes products.
+        const Operand operand = split(base);
+        Exact factor = *parseMagnitude(operand.magnitude);
+        if (operand.negative) factor = negated(factor);
+        Exact exact = fromInteger(1);
+        for (int i = 0; i < n; ++i) exact = multiply(exact, factor);
         const Outcome<> got = power(base, std::to_string(n));
-        ASSERT_EQ(got, text(decimalText(exact)))
+        ASSERT_EQ(got, text(plainText(exact)))
             << "seed " << kSeed << ", base \"" << base << "\" to " << n << ": " << describe(got);
     }
 }
