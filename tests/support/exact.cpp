@@ -277,7 +277,7 @@ Exact squareRoot(const Exact& x, int figures) {
     std::string integer, fraction;
     for (std::int64_t place = std::max<std::int64_t>(x.top(), 0); place >= 0; --place) integer += static_cast<char>('0' + x.digitAt(place));
     for (std::int64_t place = -1; place >= std::min<std::int64_t>(x.exponent, 0); --place) fraction += static_cast<char>('0' + x.digitAt(place));
-    if (integer.size() % 2 != 0) integer.insert(0, "0");
+    if (integer.size() % 2 != 0) integer.insert(integer.begin(), '0');
     if (fraction.size() % 2 != 0) fraction += '0';
     const std::size_t integerPairs = integer.size() / 2;
     const std::string digits = integer + fraction;

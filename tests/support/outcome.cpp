@@ -20,6 +20,11 @@ std::string brief(std::string_view s) {
            std::to_string(s.size()) + " chars)";
 }
 
-std::string shown(std::string_view s) { return "\"" + brief(s) + "\""; }
+std::string shown(std::string_view s) {
+    std::string out(1, '"');
+    out += brief(s);
+    out += '"';
+    return out;
+}
 
 }  // namespace calcora::testing_support
