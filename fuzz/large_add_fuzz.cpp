@@ -16,38 +16,16 @@
 
 #include "engine/engine.h"
 #include "fuzz/fuzz_input.h"
-#include "fuzz/oracle.h"
+#include "tests/support/exact.h"
+#include "tests/support/number_text.h"
+#include "tests/support/outcome.h"
 
 namespace {
 
 using namespace fuzz;
+using namespace calcora::testing_support;
 
 constexpr std::size_t kMaxLength = 32767;
-
-std::size_t integerChars(std::string_view magnitude) { return std::min(magnitude.find('.'), magnitude.size()); }
-
-std::size_t fractionChars(std::string_view magnitude) {
-    const std::size_t at = magnitude.find('.');
-    return at == std::string_view::npos ? 0 : magnitude.size() - at - 1;
-}
-
-// The two magnitudes aligned as the digit loop sees them: a point added to
-// the one without when the other has one, fraction zeros behind and integer
-// zeros in front, measured at the first point of each.
-std::pair<std::string, std::string> alignedPair(const std::string& a, const std::string& b) {
-    const bool pointA = a.find('.') != std::string::npos;
-    const bool pointB = b.find('.') != std::string::npos;
-    const std::size_t intWidth = std::max(integerChars(a), integerChars(b));
-    const std::size_t fracWidth = std::max(fractionChars(a), fractionChars(b));
-    const auto align = [&](const std::string& m, bool point) {
-        std::string out(intWidth - integerChars(m), '0');
-        out += m;
-        if (!point && (pointA || pointB)) out += '.';
-        out.append(fracWidth - fractionChars(m), '0');
-        return out;
-    };
-    return {align(a, pointA), align(b, pointB)};
-}
 
 std::string signedText(const Operand& op) { return (op.negative ? "-" : "") + op.magnitude; }
 
@@ -60,24 +38,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& text1 = in.operand(rawOperation ? 1 : 0);
     const std::string& text2 = in.operand(rawOperation ? 2 : 1);
 
-    const Outcome<std::string> r = attempt([&] { return calcora::LargeAdd(addOrSub, text1, text2); });
+    const Outcome<std::string> r = capture([&] { return calcora::LargeAdd(addOrSub, text1, text2); });
     const auto context = [&] {
-        return "LargeAdd(" + shown(addOrSub) + ", " + shown(text1) + ", " + shown(text2) + ") gave " + shown(r);
+        return "LargeAdd(" + shown(addOrSub) + ", " + shown(text1) + ", " + shown(text2) + ") gave " + describe(r);
     };
 
     if (addOrSub != "+" && addOrSub != "-") {
-        require(r.failure == Kind::InvalidArgument, [&] { return "expected InvalidArgument: " + context(); });
+        require(r.kind == Kind::InvalidArgument, [&] { return "expected InvalidArgument: " + context(); });
         return 0;
     }
 
     const Operand a = split(text1);
     const Operand b = split(text2);
     if (withoutSeparators(text1).size() > kMaxLength || withoutSeparators(text2).size() > kMaxLength) {
-        require(r.failure == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + context(); });
+        require(r.kind == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + context(); });
         return 0;
     }
     if (!isMagnitude(a.magnitude) || !isMagnitude(b.magnitude)) {
-        require(r.failure == Kind::NotANumber, [&] { return "expected NotANumber: " + context(); });
+        require(r.kind == Kind::NotANumber, [&] { return "expected NotANumber: " + context(); });
         return 0;
     }
     const bool point = a.magnitude.find('.') != std::string::npos || b.magnitude.find('.') != std::string::npos;
@@ -85,11 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t aligned =
         intWidth + std::max(fractionChars(a.magnitude), fractionChars(b.magnitude)) + (point ? 1 : 0);
     if (aligned > kMaxLength) {
-        require(r.failure == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + context(); });
+        require(r.kind == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + context(); });
         return 0;
     }
     // Only a final carry and a sign make a result longer than its aligned operands.
-    if (r.failure == Kind::Overflow && aligned + 2 > kMaxLength) return 0;
+    if (r.kind == Kind::Overflow && aligned + 2 > kMaxLength) return 0;
     require(r.ok(), [&] { return "two number strings within the limit, yet: " + context(); });
     const bool subtractMagnitudes = (addOrSub == "+") == (a.negative != b.negative);
 

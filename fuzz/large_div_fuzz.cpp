@@ -18,11 +18,14 @@
 
 #include "engine/engine.h"
 #include "fuzz/fuzz_input.h"
-#include "fuzz/oracle.h"
+#include "tests/support/exact.h"
+#include "tests/support/number_text.h"
+#include "tests/support/outcome.h"
 
 namespace {
 
 using namespace fuzz;
+using namespace calcora::testing_support;
 
 constexpr std::int64_t kMaxLength = 32767;
 // Digit products the value check may spend on one input.
@@ -51,10 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ++messages;
         rightMessage = rightMessage && message == calcora::kNumeratorTooLongMessage;
     };
-    const Outcome<std::string> r = attempt([&] { return calcora::LargeDiv(NSR, SF, nin, din, sink); });
+    const Outcome<std::string> r = capture([&] { return calcora::LargeDiv(NSR, SF, nin, din, sink); });
     const auto context = [&] {
         return "LargeDiv(" + std::string(NSR ? "true" : "false") + ", " + std::to_string(SF) + ", " + shown(nin) +
-               ", " + shown(din) + ") gave " + shown(r);
+               ", " + shown(din) + ") gave " + describe(r);
     };
 
     const Operand n = split(nin);
@@ -73,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (!countsFit) {
-        require(r.failure == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + context(); });
+        require(r.kind == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + context(); });
         return 0;
     }
 
@@ -84,14 +87,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (y->isZero()) {
-        require(r.failure == Kind::Overflow, [&] { return "a zero divisor, expected ArithmeticOverflow: " + context(); });
+        require(r.kind == Kind::Overflow, [&] { return "a zero divisor, expected ArithmeticOverflow: " + context(); });
         return 0;
     }
     if (SF < 1) return 0;  // no digit passes: any text or failure is the outcome
     if (!r.ok()) {
         // Counts and windows leave the 16-bit range only near it.
         const std::int64_t reach = SF + numeratorLength + static_cast<std::int64_t>(d.magnitude.size()) + 4;
-        require(r.failure == Kind::Overflow && reach > kMaxLength, [&] { return "two number strings failed: " + context(); });
+        require(r.kind == Kind::Overflow && reach > kMaxLength, [&] { return "two number strings failed: " + context(); });
         return 0;
     }
 

@@ -1,5 +1,5 @@
 // The text readings isNumeric, textToDouble, leadingNumber and toFixedDecimal
-// under hostile input, each against the rules written out in oracle.h:
+// under hostile input, each against the rules written out in tests/support/number_text.h:
 // isNumeric says exactly whether the text is a number; textToDouble gives
 // the nearest double of a number (ArithmeticOverflow past the double range),
 // NotANumber for any other text; leadingNumber never fails and gives the
@@ -21,11 +21,14 @@
 #include "engine/engine.h"
 #include "fixeddec/fixeddec.h"
 #include "fuzz/fuzz_input.h"
-#include "fuzz/oracle.h"
+#include "tests/support/exact.h"
+#include "tests/support/number_text.h"
+#include "tests/support/outcome.h"
 
 namespace {
 
 using namespace fuzz;
+using namespace calcora::testing_support;
 
 // The text as the typed-number reading sees it: blanks around and group
 // separators anywhere gone.
@@ -55,46 +58,46 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& text = in.operand(0);
     const std::optional<Exact> value = readNumberText(text);
 
-    const Outcome<bool> numeric = attempt([&] { return calcora::isNumeric(text); });
-    require(numeric.value == value.has_value(), [&] { return "isNumeric(" + shown(text) + ") gave " + shown(numeric); });
+    const Outcome<bool> numeric = capture([&] { return calcora::isNumeric(text); });
+    require(numeric.value == value.has_value(), [&] { return "isNumeric(" + shown(text) + ") gave " + describe(numeric); });
 
-    const Outcome<double> d = attempt([&] { return calcora::textToDouble(text); });
+    const Outcome<double> d = capture([&] { return calcora::textToDouble(text); });
     const auto dContext = [&] {
-        return "textToDouble(" + shown(text) + ") gave " + (d.ok() ? number(*d.value) : shown(d));
+        return "textToDouble(" + shown(text) + ") gave " + (d.ok() ? number(*d.value) : describe(d));
     };
     if (!value) {
-        require(d.failure == Kind::NotANumber, [&] { return "expected NotANumber: " + dContext(); });
+        require(d.kind == Kind::NotANumber, [&] { return "expected NotANumber: " + dContext(); });
     } else {
         const double expected = nearestDouble(*value);
         if (std::isinf(expected)) {
-            require(d.failure == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + dContext(); });
+            require(d.kind == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + dContext(); });
         } else {
             require(d.ok() && *d.value == expected, [&] { return "expected " + number(expected) + ": " + dContext(); });
         }
     }
 
-    const Outcome<double> lead = attempt([&] { return calcora::leadingNumber(text); });
+    const Outcome<double> lead = capture([&] { return calcora::leadingNumber(text); });
     const double leadExpected = nearestDouble(readLeadingNumber(text));
     require(lead.ok() && *lead.value == leadExpected, [&] {
-        return "leadingNumber(" + shown(text) + ") gave " + (lead.ok() ? number(*lead.value) : shown(lead)) +
+        return "leadingNumber(" + shown(text) + ") gave " + (lead.ok() ? number(*lead.value) : describe(lead)) +
                ", expected " + number(leadExpected);
     });
 
-    const Outcome<calcora::FixedDecimal> fixed = attempt([&] { return calcora::toFixedDecimal(text); });
-    require(value ? (fixed.ok() || fixed.failure == Kind::Overflow) : fixed.failure == Kind::NotANumber,
-            [&] { return "toFixedDecimal(" + shown(text) + ") disagrees with isNumeric: " + shown(numeric) + " / " + kindName(fixed.failure); });
+    const Outcome<calcora::FixedDecimal> fixed = capture([&] { return calcora::toFixedDecimal(text); });
+    require(value ? (fixed.ok() || fixed.kind == Kind::Overflow) : fixed.kind == Kind::NotANumber,
+            [&] { return "toFixedDecimal(" + shown(text) + ") disagrees with isNumeric: " + describe(numeric) + " / " + kindName(fixed.kind); });
 
     const std::string typed = typedForm(text);
     const std::optional<Exact> typedValue = typed.empty() ? std::nullopt : readNumberText(typed);
-    const Outcome<std::string> plain = attempt([&] { return calcora::plainNumber(text); });
-    const auto plainContext = [&] { return "plainNumber(" + shown(text) + ") gave " + shown(plain); };
+    const Outcome<std::string> plain = capture([&] { return calcora::plainNumber(text); });
+    const auto plainContext = [&] { return "plainNumber(" + shown(text) + ") gave " + describe(plain); };
     require(calcora::isNumberText(text) == typedValue.has_value(),
             [&] { return "isNumberText disagrees: " + plainContext(); });
     if (typed.empty()) {
         require(plain.value == std::string(), [&] { return "expected the empty text: " + plainContext(); });
     } else if (!typedValue) {
-        require(plain.failure == Kind::NotANumber, [&] { return "expected NotANumber: " + plainContext(); });
-    } else if (plain.failure == Kind::Overflow) {
+        require(plain.kind == Kind::NotANumber, [&] { return "expected NotANumber: " + plainContext(); });
+    } else if (plain.kind == Kind::Overflow) {
         // Only a number string of more than 32,767 characters is refused: a
         // text without exponent keeps its characters (less a "+"), exponent
         // form is written out without leading or trailing zeros.

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/outcome.h"
+#include "tests/support/outcome.h"
 
 namespace calcora {
 namespace {
@@ -15,7 +15,7 @@ using namespace testing_support;
 struct Row {
     const char* name;
     std::string in;
-    Outcome plain;        // plainNumber
+    Outcome<> plain;        // plainNumber
     std::string exponent;  // decimalExponent
 };
 
