@@ -1,7 +1,7 @@
 #pragma once
-// Private to the engine: reading an operand of LargeMultiply or LargeDiv once
-// its separators are gone — its sign, whether it is a number string, and the
-// shape of its digits around the point.
+// Private to the engine: reading an operand once its separators are gone (its
+// sign, whether it is a number string, the shape of its digits around the
+// point, its significant digits) and writing digits back with a point.
 
 #include <cstddef>
 #include <cstdint>

@@ -13,12 +13,16 @@
 namespace calcora {
 namespace {
 
-// The result box read as a number that is there: NotANumber for an empty box.
+// The box read as a number that is there: NotANumber for an empty box.
 std::string presentNumberIn(const QLineEdit& box) {
     std::string number = numberIn(box);
     if (number.empty()) throw NotANumber("the box is empty");
     return number;
 }
+
+// NotANumber or ArithmeticOverflow unless the box holds a number the
+// arithmetic can take.
+void requireNumberIn(const QLineEdit& box) { static_cast<void>(presentNumberIn(box)); }
 
 }  // namespace
 
@@ -26,8 +30,8 @@ void frmNumora::cmdMemPlus_Click() {
     const QString result = txtResult->text();
     try {
         if (txtMem->text().isEmpty()) {
-            // An empty result leaves an empty memory empty; a number goes in as shown.
-            if (!result.isEmpty()) static_cast<void>(presentNumberIn(*txtResult));
+            // A number goes in as shown; an empty result leaves the memory empty.
+            if (!result.isEmpty()) requireNumberIn(*txtResult);
             txtMem->setText(result);
             return;
         }
