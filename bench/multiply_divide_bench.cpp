@@ -29,6 +29,8 @@ const std::string& d2568() { static const std::string s = digits(5, 2568); retur
 const std::string& d4() { static const std::string s = digits(6, 4); return s; }
 const std::string& d501() { static const std::string s = digits(7, 501); return s; }
 const std::string& d32000() { static const std::string s = digits(8, 32000); return s; }
+// The same digits with the point after the first: every one of them divides.
+const std::string& d32000Point() { static const std::string s = [] { auto t = digits(8, 32000); t.insert(1, 1, '.'); return t; }(); return s; }
 // Two 32,000-digit operands with the point 16,000 places from the right.
 const std::string& sumA() { static const std::string s = [] { auto t = digits(9, 32000); t.insert(16000, 1, '.'); return t; }(); return s; }
 const std::string& sumB() { static const std::string s = [] { auto t = digits(10, 32000); t.insert(16000, 1, '.'); return t; }(); return s; }
@@ -68,6 +70,11 @@ void BM_Ours_Divide_501by32000_500(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(false, kFigures, d501(), d32000(), {}));
 }
 BENCHMARK(BM_Ours_Divide_501by32000_500)->Unit(benchmark::kMicrosecond);
+
+void BM_Ours_Divide_501by32000Point_500(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(false, kFigures, d501(), d32000Point(), {}));
+}
+BENCHMARK(BM_Ours_Divide_501by32000Point_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Ours_Sum_32000(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeAdd("+", sumA(), sumB()));
@@ -127,6 +134,11 @@ void BM_Mpfr_Divide_501by32000_500(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(mpfrDivide(d501(), d32000(), kFigures, kMpfrBits));
 }
 BENCHMARK(BM_Mpfr_Divide_501by32000_500)->Unit(benchmark::kMicrosecond);
+
+void BM_Mpfr_Divide_501by32000Point_500(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(mpfrDivide(d501(), d32000Point(), kFigures, kMpfrBits));
+}
+BENCHMARK(BM_Mpfr_Divide_501by32000Point_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Gmp_Sum_32000(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(gmpSum(sumA(), sumB(), 16000));

@@ -6,12 +6,12 @@
 // moving two indices. Every pass is linear; nothing is prepended.
 #include "engine/engine.h"
 
-#include <array>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include "engine/digit_words.h"
 #include "engine/limits.h"
 #include "engine/numtext.h"
 #include "engine/wide_word.h"
@@ -20,34 +20,10 @@ namespace calcora {
 
 namespace {
 
-// Marks a byte the digit loop cannot read; any bit of it survives an OR.
-constexpr unsigned char kUnreadable = 0x80;
-
-// The digit value of each byte: "0".."9" are 0..9, an inner "-" counts as 0,
-// everything else (a "." of the second operand included) cannot be read.
-constexpr std::array<unsigned char, 256> makeDigitTable() {
-    std::array<unsigned char, 256> table{};
-    for (auto& entry : table) entry = kUnreadable;
-    for (int d = 0; d <= 9; ++d) table['0' + d] = static_cast<unsigned char>(d);
-    table['-'] = 0;
-    return table;
-}
-constexpr std::array<unsigned char, 256> kDigit = makeDigitTable();
-
-// Whether aligned text x is below aligned text y. An inner "-" compares as
-// the "0" the digit loop reads it as: ordered by its own code it sorts below
-// "0", and "503" − "5-4" would then skip the exchange and lose its final
-// borrow, giving "999" instead of "-1".
+// Whether aligned text x is below aligned text y: aligned texts of one length
+// order like their magnitudes, so one byte comparison decides.
 bool orderedBelow(const unsigned char* x, const unsigned char* y, std::size_t width) {
-    if (std::memchr(x, '-', width) == nullptr && std::memchr(y, '-', width) == nullptr) {
-        return std::memcmp(x, y, width) < 0;
-    }
-    for (std::size_t i = 0; i < width; ++i) {
-        const unsigned char cx = x[i] == '-' ? '0' : x[i];
-        const unsigned char cy = y[i] == '-' ? '0' : y[i];
-        if (cx != cy) return cx < cy;
-    }
-    return false;
+    return std::memcmp(x, y, width) < 0;
 }
 
 // Writes `magnitude` into `out` (length `width`) aligned to the common shape:
@@ -64,18 +40,10 @@ void align(std::string_view magnitude, const numtext::Shape& shape, std::size_t 
 
 // Eight digits a step: a chunk of eight bytes of both operands that are all
 // "0".."9" is added or subtracted as one 64-bit word (see wordStep); any other
-// chunk (a point, an inner "-", an unreadable byte, the short chunk at the
-// left end) goes through byteStep, which follows the digit rules one byte at
-// a time. Both keep the carry (add) or borrow (subtract) as 0 or 1.
+// chunk (one holding the point, the short chunk at the left end) goes
+// through byteStep, which follows the digit rules one byte at a time. Both keep the carry (add) or borrow (subtract) as 0 or 1.
 constexpr std::size_t kWord = 8;
-constexpr std::uint64_t kEach = 0x0101010101010101ULL;  // one in every byte
-
-// Whether all eight bytes of `w` lie in "0".."9".
-bool allDigits(std::uint64_t w) {
-    const std::uint64_t high = w & (0xF0 * kEach);
-    const std::uint64_t highAfterSix = (w + 0x06 * kEach) & (0xF0 * kEach);
-    return high == 0x30 * kEach && highAfterSix == 0x30 * kEach;
-}
+constexpr std::uint64_t kEach = digit_words::kEachByte;
 
 // One word of eight digits each. Adding 246 to every byte of the sum makes a
 // digit sum of ten or more carry into the next byte by itself; subtracting
@@ -105,20 +73,19 @@ unsigned wordStep(std::uint64_t wa, std::uint64_t wb, char* out, unsigned carry)
     return carryOut;
 }
 
-// The digit rules byte by byte over [from, to), right to left. Marks `bad`
-// for a byte it cannot read; the caller fails once the loop is over.
+// The digit rules byte by byte over [from, to), right to left. Both texts
+// are number strings aligned to one shape, so a point stands opposite a point.
 template <bool kSubtract>
 unsigned byteStep(const unsigned char* a, const unsigned char* b, char* out, std::size_t from,
-                  std::size_t to, unsigned carry, unsigned& bad) {
+                  std::size_t to, unsigned carry) {
     for (std::size_t i = to; i-- > from;) {
         const unsigned char c1 = a[i];
         if (c1 == '.') {  // the point passes through, and so does the carry
             out[i] = '.';
             continue;
         }
-        const unsigned d1 = kDigit[c1];
-        const unsigned d2 = kDigit[b[i]];
-        bad |= d1 | d2;
+        const unsigned d1 = c1 - '0';
+        const unsigned d2 = b[i] - '0';
         if constexpr (kSubtract) {
             const int s = static_cast<int>(d1) - static_cast<int>(d2) - static_cast<int>(carry);
             carry = s < 0 ? 1u : 0u;
@@ -133,25 +100,21 @@ unsigned byteStep(const unsigned char* a, const unsigned char* b, char* out, std
 }
 
 // a ± b over n aligned bytes, right to left into out; returns the final carry
-// or borrow. A final borrow is left to the caller to drop: the ordering puts
-// the larger text first, which only an inner "-" (read as 0 but ordered below
-// "0") can defeat.
+// or borrow (none is left when subtracting: the larger text comes first).
 template <bool kSubtract>
-unsigned digitLoop(const unsigned char* a, const unsigned char* b, std::size_t n, char* out,
-                   unsigned& bad) {
+unsigned digitLoop(const unsigned char* a, const unsigned char* b, std::size_t n, char* out) {
     unsigned carry = 0;
     std::size_t i = n;
     for (; i >= kWord; i -= kWord) {
-        std::uint64_t wa, wb;
-        std::memcpy(&wa, a + i - kWord, kWord);
-        std::memcpy(&wb, b + i - kWord, kWord);
-        if (allDigits(wa) && allDigits(wb)) {
+        const std::uint64_t wa = digit_words::load(reinterpret_cast<const char*>(a + i - kWord));
+        const std::uint64_t wb = digit_words::load(reinterpret_cast<const char*>(b + i - kWord));
+        if (digit_words::allDigits(wa) && digit_words::allDigits(wb)) {
             carry = wordStep<kSubtract>(wa, wb, out + i - kWord, carry);
         } else {
-            carry = byteStep<kSubtract>(a, b, out, i - kWord, i, carry, bad);
+            carry = byteStep<kSubtract>(a, b, out, i - kWord, i, carry);
         }
     }
-    return byteStep<kSubtract>(a, b, out, 0, i, carry, bad);
+    return byteStep<kSubtract>(a, b, out, 0, i, carry);
 }
 
 }  // namespace
@@ -166,8 +129,8 @@ std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
     std::string store2;
     const std::string_view op1 = numtext::cleanedView(Num1StrIn, store1);
     const std::string_view op2 = numtext::cleanedView(Num2StrIn, store2);
-    limits::lengthOf(op1, "LargeAdd: first operand length");
-    limits::lengthOf(op2, "LargeAdd: second operand length");
+    limits::requireLength(op1, "LargeAdd: first operand length");
+    limits::requireLength(op2, "LargeAdd: second operand length");
 
     // Signs: reduce to an effective operation on two magnitudes, a result
     // sign for sums of negatives, and the operand order.
@@ -175,6 +138,9 @@ std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
     const bool neg2 = !op2.empty() && op2.front() == '-';
     std::string_view a = neg1 ? op1.substr(1) : op1;
     std::string_view b = neg2 ? op2.substr(1) : op2;
+    if (!numtext::isNumberString(a) || !numtext::isNumberString(b)) {
+        throw NotANumber("LargeAdd: an operand is not a number string");
+    }
     const bool plus = AddorSub == "+";
     const bool subtract = plus ? neg1 != neg2 : neg1 == neg2;
     // −a + b and −a − (−b) are both b − a.
@@ -212,15 +178,11 @@ std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
     constexpr std::size_t kHead = 2;  // room for "-" and a final carry "1"
     std::string result(kHead + width, '\0');
     char* digits = result.data() + kHead;
-    unsigned bad = 0;
     std::size_t begin = kHead;
     if (subtract) {
-        digitLoop<true>(x, y, width, digits, bad);
-    } else if (digitLoop<false>(x, y, width, digits, bad) != 0) {
+        digitLoop<true>(x, y, width, digits);
+    } else if (digitLoop<false>(x, y, width, digits) != 0) {
         result[--begin] = '1';
-    }
-    if ((bad & kUnreadable) != 0) {
-        throw NotANumber("LargeAdd: an operand holds a character that is not a digit");
     }
 
     std::size_t end = result.size();
@@ -235,6 +197,11 @@ std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
     if (end > begin && result[end - 1] == '.') --end;
     if (swapped || negate) result[--begin] = '-';
     if (begin == end) return "0";
+    // A final carry or the sign can take the result past what the next
+    // operation reads.
+    if (end - begin > static_cast<std::size_t>(limits::kMaxCount)) {
+        limits::failTooLong("LargeAdd: the result");
+    }
     result.erase(end);
     result.erase(0, begin);
     return result;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cassert>
-#include <cstring>
 
+#include "engine/digit_words.h"
 #include "fixeddec/failure.h"
 
 namespace calcora {
@@ -28,18 +28,13 @@ void writeLimb(Limb value, int width, char* out) {
 
 static_assert(std::endian::native == std::endian::little, "eightDigits reads words as little-endian");
 
-constexpr std::uint64_t kEachByte = 0x0101010101010101ULL;
-
 // The value of eight digit characters, first one most significant, read as
 // one word: the bytes are checked to lie in "0".."9", then combined in pairs,
 // fours and the whole eight by three multiplications.
 bool eightDigits(const char* p, std::uint32_t& value) {
-    std::uint64_t w = 0;
-    std::memcpy(&w, p, sizeof w);
-    const std::uint64_t high = w & (0xF0 * kEachByte);
-    const std::uint64_t highAfterSix = (w + 0x06 * kEachByte) & (0xF0 * kEachByte);
-    if (high != 0x30 * kEachByte || highAfterSix != 0x30 * kEachByte) return false;
-    w &= 0x0F * kEachByte;
+    std::uint64_t w = digit_words::load(p);
+    if (!digit_words::allDigits(w)) return false;
+    w &= 0x0F * digit_words::kEachByte;
     w = (w * (10 * 256 + 1)) >> 8;
     w = ((w & 0x00FF00FF00FF00FFULL) * (100 * 65536 + 1)) >> 16;
     w = ((w & 0x0000FFFF0000FFFFULL) * (10000ULL * (1ULL << 32) + 1)) >> 32;

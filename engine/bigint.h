@@ -1,4 +1,3 @@
-// bigint API ready
 #pragma once
 // BigUInt: an unsigned integer of any length in decimal limbs (base 10^9, least
 // significant limb first), the machine-word arithmetic behind the engine's

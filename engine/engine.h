@@ -9,7 +9,8 @@
 // 32,767 characters, or a count leaving that range, fails with
 // ArithmeticOverflow.
 //
-// Files: numstr.cpp (the digit helpers), add.cpp (LargeAdd), sigfigs.cpp
+// Files: number_reading.cpp (numbers as people type them), numstr.cpp (the
+// digit helpers), numtext.cpp (reading operands), add.cpp (LargeAdd), sigfigs.cpp
 // (SigFigs), multiply.cpp (LargeMultiply), divide.cpp (LargeDiv),
 // sqrt.cpp (SquareRoot), power.cpp (RTPower), factorial.cpp (FactorialUP,
 // FactorialHP); bigint*.cpp hold the machine-word arithmetic behind them.
@@ -25,6 +26,31 @@ namespace calcora {
 
 // Shows a message to the user (the window supplies it; it may be empty).
 using MessageSink = std::function<void(std::string_view)>;
+
+// ---- Numbers as people type them ---------------------------------------------
+//
+// The reading every command applies to a box text: blanks (spaces, tabs, line
+// breaks) at either end are ignored, "," and " " anywhere are group
+// separators; what is left is one optional "+" or "-", digits with at most one
+// "." (at least one digit), and an optional exponent: "E" or "e", an optional
+// sign, digits ("1e3", "1.5E-07", "1E+36"). Anything else is no number.
+
+// The number string the text stands for: as typed less blanks, separators and
+// a "+" ("007.50", "-.5"); exponent form written out exactly in the engine's
+// form ("1.5E-07" → ".00000015", "2.5e3" → "2500", "0e9" → "0"). The empty or
+// all-blank text gives the empty text. NotANumber for a text that is no
+// number; ArithmeticOverflow when the number string would be longer than
+// 32,767 characters.
+[[nodiscard]] std::string plainNumber(std::string_view text);
+
+// True when the text is a number by the reading above (not the empty text),
+// whatever its length. Never fails.
+[[nodiscard]] bool isNumberText(std::string_view text);
+
+// The power of ten of the number's first significant digit, as decimal text:
+// "2" for "123.45" and "008.1", "-2" for "0.05", "36" for "1E+36", "0" for a
+// zero; the empty text when the text is no number (or empty). Any length.
+[[nodiscard]] std::string decimalExponent(std::string_view text);
 
 // ---- Digit helpers -------------------------------------------------------
 
@@ -52,9 +78,10 @@ std::string RemoveDP(std::string_view StrIn, std::int16_t PP, std::int16_t L);
 // Sums keep the leading zeros an operand brought ("007" + "1" → "008");
 // differences lose them (".5", "-.2"); trailing fraction zeros and a trailing
 // point go; equal operands give "0"; "-0" can come out of "-0" − "0".
-// NotANumber where the digit loop meets a character it cannot read (an inner
-// "-" reads as 0); ArithmeticOverflow for an operand over 32,767 characters;
-// InvalidArgument for an AddorSub other than "+" or "-".
+// NotANumber for an operand that, separators and one leading "-" aside, is
+// not a number string ("", "." and "-" are zero); ArithmeticOverflow for an
+// operand or a result over 32,767 characters; InvalidArgument for an AddorSub
+// other than "+" or "-".
 std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
                      std::string_view Num2StrIn);
 
@@ -76,8 +103,9 @@ std::string LargeMultiply(std::string_view Num1StrIn, std::string_view Num2StrIn
 
 // ---- Division -------------------------------------------------------------
 
-// NIN ÷ DIN truncated to SF quotient digits (SF + 1 when the last pass had to
-// bring down an extra digit), written with ShiftDecPoint's form (".333").
+// NIN ÷ DIN (the whole divisor, every digit of it) truncated to SF quotient
+// digits (SF + 1 when the last pass had to bring down an extra digit), written
+// with ShiftDecPoint's form (".333").
 // A numerator longer than SF + 1 characters (sign, separators and leading
 // zeros aside) is refused: the empty text, after showMessage when NSR is true.
 // ArithmeticOverflow for a zero divisor and past the 16-bit limits;
@@ -101,6 +129,19 @@ inline constexpr std::string_view kNumeratorTooLongMessage =
 // text that is no number or a setting that is none.
 std::string SquareRoot(std::int16_t& SF, std::string_view StrVal,
                        std::string_view sigFigsSetting);
+
+// The "High Precision" square root of a number text: one Heron step in the
+// fixed decimal from the double root, about 29 figures, as trimmed text.
+// Fails as the fixed decimal does: NotANumber, ArithmeticOverflow beyond its
+// range, DivisionByZero for a value that reads as zero, InvalidArgument for a
+// negative one.
+[[nodiscard]] std::string fixedSquareRoot(std::string_view number);
+
+// The double root of a number text: at most 15 figures, as trimmed text
+// ("1E-20" for "1E-40"). NotANumber for a text that is no number,
+// ArithmeticOverflow beyond the double's range, InvalidArgument for a
+// negative number.
+[[nodiscard]] std::string doubleSquareRoot(std::string_view number);
 
 // ---- Powers ---------------------------------------------------------------
 

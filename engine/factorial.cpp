@@ -62,28 +62,6 @@ bool previousFactorialTooLong(int n) {
     return log10Previous > limits::kMaxCount + 1.0;
 }
 
-// n! for 0 ≤ n ≤ 170 exactly, as decimal digits (base-10^9 words, lowest first).
-std::string exactSmallFactorial(int n) {
-    constexpr std::uint64_t kWordBase = 1'000'000'000;
-    std::vector<std::uint64_t> words{1};
-    for (std::uint64_t i = 2; i <= static_cast<std::uint64_t>(n); ++i) {
-        std::uint64_t carry = 0;
-        for (auto& w : words) {
-            const std::uint64_t v = w * i + carry;
-            w = v % kWordBase;
-            carry = v / kWordBase;
-        }
-        if (carry != 0) words.push_back(carry);
-    }
-    std::string text = std::to_string(words.back());
-    for (std::size_t i = words.size() - 1; i-- > 0;) {
-        const std::string part = std::to_string(words[i]);
-        text.append(9 - part.size(), '0');
-        text += part;
-    }
-    return text;
-}
-
 }  // namespace
 
 std::string FactorialUP(std::string_view InNum) {
@@ -97,7 +75,7 @@ std::string FactorialUP(std::string_view InNum) {
     }
     const double count = std::floor(value);
     if (count > limits::kMaxCount) {
-        throw ArithmeticOverflow("factorial: the count is above 32,767");
+        throw ArithmeticOverflow("factorial: the count is above " + std::to_string(limits::kMaxCount));
     }
     if (count <= 0) return "1";  // below −32,768 too: no factor to multiply
     const int n = static_cast<int>(count);
@@ -109,7 +87,7 @@ std::string FactorialUP(std::string_view InNum) {
     // is built by a product tree and the last step is LargeMultiply itself,
     // which gives the digits and, where the product is too long, the failure.
     if (previousFactorialTooLong(n)) {
-        throw ArithmeticOverflow("factorial: the product passes 32,767 characters");
+        limits::failTooLong("factorial: the product");
     }
     const std::string previous = n == 1 ? std::string("1") : productRange(1, static_cast<std::uint64_t>(n - 1)).toDigits();
     return LargeMultiply(previous, std::to_string(n));
@@ -124,7 +102,7 @@ std::string FactorialHP(std::string_view InNum) {
         const int n = count < 1 ? 0 : static_cast<int>(count);
         // The exact product rounded once: a running product of doubles drifts
         // a few units in the last place from about 79! on.
-        const std::string digits = exactSmallFactorial(n);
+        const std::string digits = n < 2 ? std::string("1") : productRange(2, static_cast<std::uint64_t>(n)).toDigits();
         double rounded = 0;
         const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), rounded);
         if (error != std::errc() || end != digits.data() + digits.size()) {

@@ -16,7 +16,7 @@ inline constexpr std::int32_t kMaxCount = 32767;
 inline constexpr std::int32_t kMinCount = -32768;
 
 // The value as a 16-bit count; ArithmeticOverflow naming `what` when it does not fit.
-inline std::int16_t toCount(std::int64_t value, std::string_view what) {
+[[nodiscard]] inline std::int16_t toCount(std::int64_t value, std::string_view what) {
     if (value > kMaxCount || value < kMinCount) {
         throw ArithmeticOverflow(std::string(what) + ": " + std::to_string(value) +
                                  " is outside the 16-bit range");
@@ -25,8 +25,21 @@ inline std::int16_t toCount(std::int64_t value, std::string_view what) {
 }
 
 // The length of a text as a 16-bit count.
-inline std::int16_t lengthOf(std::string_view text, std::string_view what) {
+[[nodiscard]] inline std::int16_t lengthOf(std::string_view text, std::string_view what) {
     return toCount(static_cast<std::int64_t>(text.size()), what);
+}
+
+// ArithmeticOverflow: `what` is longer than 32,767 characters.
+[[noreturn]] inline void failTooLong(std::string_view what) {
+    throw ArithmeticOverflow(std::string(what) + " is longer than " + std::to_string(kMaxCount) + " characters");
+}
+
+// ArithmeticOverflow naming `what` unless the value fits a 16-bit count.
+inline void requireCount(std::int64_t value, std::string_view what) { static_cast<void>(toCount(value, what)); }
+
+// ArithmeticOverflow naming `what` unless the text is at most 32,767 characters.
+inline void requireLength(std::string_view text, std::string_view what) {
+    requireCount(static_cast<std::int64_t>(text.size()), what);
 }
 
 }  // namespace calcora::limits

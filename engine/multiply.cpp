@@ -49,8 +49,7 @@ Count trailingZeros(const BigUInt& value) {
 }
 
 [[noreturn]] void tooLong(const char* what, Count length) {
-    throw ArithmeticOverflow(std::string("LargeMultiply: ") + what + " of " + std::to_string(length) +
-                             " characters is longer than 32767");
+    limits::failTooLong(std::string("LargeMultiply: ") + what + " of " + std::to_string(length) + " characters");
 }
 
 // Fails with ArithmeticOverflow exactly when the long multiplication would
@@ -135,17 +134,6 @@ void checkRowLengths(std::string_view A, std::string_view B, const BigUInt& aDig
     if (total > kMaxLength) tooLong("the total", total);
 }
 
-// The product's digits with `fractionDigits` of them after the point, without
-// leading zeros (".25"), trailing fraction zeros or a trailing point.
-std::string productText(const BigUInt& product, std::size_t fractionDigits) {
-    std::string digits = product.toDigits(fractionDigits);
-    const std::size_t intChars = digits.size() - fractionDigits;
-    std::size_t end = digits.size();
-    while (end > intChars && digits[end - 1] == '0') --end;
-    digits.resize(end);
-    if (end > intChars) digits.insert(intChars, 1, '.');
-    return digits;
-}
 
 }  // namespace
 
@@ -172,8 +160,9 @@ std::string LargeMultiply(std::string_view Num1StrIn, std::string_view Num2StrIn
 
     if (product.isZero()) return "0";
     const std::size_t fractionDigits = numtext::shapeOf(A).fracChars + numtext::shapeOf(B).fracChars;
-    std::string text = productText(product, fractionDigits);
+    std::string text = numtext::placedPoint(product.toDigits(), -static_cast<std::int64_t>(fractionDigits));
     if (negative) text.insert(0, 1, '-');
+    limits::requireLength(text, "LargeMultiply: product length");
     return text;
 }
 

@@ -64,50 +64,50 @@ std::string StripPointOffRight(std::string_view InSt) {
 }
 
 std::string ShiftDecPoint(std::string_view InSt, std::int16_t Shift) {
-    const std::int16_t L = limits::lengthOf(InSt, "ShiftDecPoint: length");
+    const std::int16_t length = limits::lengthOf(InSt, "ShiftDecPoint: length");
     const std::size_t pointAt = InSt.find('.');
-    const std::int16_t P = pointAt == std::string_view::npos ? 0 : static_cast<std::int16_t>(pointAt + 1);
-    const std::int16_t F = limits::toCount(L - P, "ShiftDecPoint: fraction length");
+    const std::int16_t point = pointAt == std::string_view::npos ? 0 : static_cast<std::int16_t>(pointAt + 1);
+    const std::int16_t fractionChars = limits::toCount(length - point, "ShiftDecPoint: fraction length");
 
     // A positive shift counts the digit in front of the point as the first
     // place, so it moves the point one place fewer than its value.
-    const std::int16_t k = Shift > 0 ? static_cast<std::int16_t>(Shift - 1) : Shift;
-    if (k == 0) return std::string(InSt);
+    const std::int16_t places = Shift > 0 ? static_cast<std::int16_t>(Shift - 1) : Shift;
+    if (places == 0) return std::string(InSt);
 
-    std::int32_t Y = 0;  // zeros in front
-    std::int32_t Z = 0;  // zeros behind
-    std::int32_t Q = 0;  // new point position; 0 writes no point
-    if (k > 0) {
-        if (P == 0) {
-            Z = k;
-        } else if (F > k) {
-            Q = limits::toCount(P + k, "ShiftDecPoint: point position");
-        } else if (F < k) {
-            Z = k - F;
+    std::int32_t zerosInFront = 0;
+    std::int32_t zerosBehind = 0;
+    std::int32_t newPoint = 0;  // position of the point written; 0 writes none
+    if (places > 0) {
+        if (point == 0) {
+            zerosBehind = places;
+        } else if (fractionChars > places) {
+            newPoint = limits::toCount(point + places, "ShiftDecPoint: point position");
+        } else if (fractionChars < places) {
+            zerosBehind = places - fractionChars;
         }
     } else {
-        const std::int16_t m = limits::toCount(-static_cast<std::int32_t>(k), "ShiftDecPoint: shift");
+        const std::int16_t left = limits::toCount(-static_cast<std::int32_t>(places), "ShiftDecPoint: shift");
         // Without a point the implied one stands after the last character.
-        const std::int16_t at = P == 0 ? limits::toCount(L + 1, "ShiftDecPoint: point position") : P;
-        if (at > m) {
-            Q = at - m;
+        const std::int16_t at = point == 0 ? limits::toCount(length + 1, "ShiftDecPoint: point position") : point;
+        if (at > left) {
+            newPoint = at - left;
         } else {
-            Q = 1;
-            Y = limits::toCount(m - at + 1, "ShiftDecPoint: zero count");
+            newPoint = 1;
+            zerosInFront = limits::toCount(left - at + 1, "ShiftDecPoint: zero count");
         }
     }
 
     std::string out;
-    out.reserve(static_cast<std::size_t>(Y) + InSt.size() + static_cast<std::size_t>(Z) + 1);
-    out.append(static_cast<std::size_t>(Y), '0');
-    if (P == 0) {
+    out.reserve(static_cast<std::size_t>(zerosInFront) + InSt.size() + static_cast<std::size_t>(zerosBehind) + 1);
+    out.append(static_cast<std::size_t>(zerosInFront), '0');
+    if (point == 0) {
         out.append(InSt);
     } else {
         out.append(InSt.substr(0, pointAt));
         out.append(InSt.substr(pointAt + 1));
     }
-    out.append(static_cast<std::size_t>(Z), '0');
-    if (Q >= 1) out.insert(static_cast<std::size_t>(Q - 1), 1, '.');
+    out.append(static_cast<std::size_t>(zerosBehind), '0');
+    if (newPoint >= 1) out.insert(static_cast<std::size_t>(newPoint - 1), 1, '.');
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "engine/digit_words.h"
 #include "engine/engine.h"
 
 namespace calcora::numtext {
@@ -28,27 +29,12 @@ bool takeSign(std::string& text) {
     return true;
 }
 
-namespace {
-
-constexpr std::uint64_t kEachByte = 0x0101010101010101ULL;
-
-// Whether all eight bytes of w lie in "0".."9".
-bool eightDigits(std::uint64_t w) {
-    const std::uint64_t high = w & (0xF0 * kEachByte);
-    const std::uint64_t highAfterSix = (w + 0x06 * kEachByte) & (0xF0 * kEachByte);
-    return high == 0x30 * kEachByte && highAfterSix == 0x30 * kEachByte;
-}
-
-}  // namespace
-
 bool isNumberString(std::string_view magnitude) {
     bool point = false;
     std::size_t i = 0;
     // Eight digits a step; a word with anything else is read byte by byte.
     for (; i + 8 <= magnitude.size(); i += 8) {
-        std::uint64_t w = 0;
-        std::memcpy(&w, magnitude.data() + i, sizeof w);
-        if (eightDigits(w)) continue;
+        if (digit_words::allDigits(digit_words::load(magnitude.data() + i))) continue;
         for (std::size_t j = i; j < i + 8; ++j) {
             const char c = magnitude[j];
             if (c >= '0' && c <= '9') continue;
@@ -81,6 +67,37 @@ std::string digitsOf(std::string_view magnitude) {
     std::string out(magnitude.substr(0, at));
     out.append(magnitude.substr(at + 1));
     return out;
+}
+
+Significand significandOf(std::string_view magnitude) {
+    const std::string digits = digitsOf(magnitude);
+    const std::size_t lead = digits.find_first_not_of('0');
+    if (lead == std::string::npos) return {};
+    const std::size_t last = digits.find_last_not_of('0');
+    const auto intChars = static_cast<std::int64_t>(shapeOf(magnitude).intChars);
+    return {digits.substr(lead, last - lead + 1), intChars - 1 - static_cast<std::int64_t>(last)};
+}
+
+std::string placedPoint(std::string_view digits, std::int64_t exponent) {
+    if (exponent >= 0) {
+        std::string text(digits);
+        text.append(static_cast<std::size_t>(exponent), '0');
+        return text;
+    }
+    const auto places = static_cast<std::size_t>(-exponent);
+    std::string text;
+    if (places >= digits.size()) {
+        text.reserve(places + 1);
+        text += '.';
+        text.append(places - digits.size(), '0');
+        text += digits;
+    } else {
+        text = std::string(digits);
+        text.insert(digits.size() - places, 1, '.');
+    }
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+    return text;
 }
 
 }  // namespace calcora::numtext

@@ -3,6 +3,7 @@
 // the figure count.
 #include "engine/engine.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -38,15 +39,12 @@ std::optional<ExactBase> readExactBase(std::string_view StrNum) {
     std::string magnitude = numtext::cleaned(StrNum);
     const bool negative = numtext::takeSign(magnitude);
     if (!numtext::isNumberString(magnitude) || !numtext::hasNonZeroDigit(magnitude)) return std::nullopt;
-    const std::string digits = numtext::digitsOf(magnitude);
-    const auto intCount = static_cast<std::int64_t>(numtext::shapeOf(magnitude).intChars);
-    const std::size_t lead = digits.find_first_not_of('0');
-    const std::size_t last = digits.find_last_not_of('0');
+    numtext::Significand significand = numtext::significandOf(magnitude);
     ExactBase base;
     base.negative = negative;
-    base.digits = BigUInt::fromDigits(std::string_view(digits).substr(lead, last - lead + 1));
-    base.digitCount = static_cast<std::int64_t>(last - lead + 1);
-    base.exponent = intCount - 1 - static_cast<std::int64_t>(last);
+    base.digits = BigUInt::fromDigits(significand.digits);
+    base.digitCount = static_cast<std::int64_t>(significand.digits.size());
+    base.exponent = significand.exponent;
     return base;
 }
 
@@ -63,8 +61,7 @@ std::int64_t lengthLowerBound(const ExactBase& base, std::int64_t k) {
 // x^k for k ≥ 1, squaring from the top bit down: every big product is a
 // square, and the other factor is only ever x itself, which is short.
 BigUInt powerOf(const BigUInt& x, int k) {
-    int bit = 0;
-    while ((k >> (bit + 1)) != 0) ++bit;
+    int bit = std::bit_width(static_cast<unsigned>(k)) - 1;
     BigUInt result = x;
     while (bit-- > 0) {
         result = result * result;
@@ -76,25 +73,8 @@ BigUInt powerOf(const BigUInt& x, int k) {
 // base^k as LargeMultiply writes its products: "-" when negative, no leading
 // zeros (".25"), no trailing fraction zeros, no trailing point.
 std::string powerText(const ExactBase& base, int k) {
-    const std::string digits = powerOf(base.digits, k).toDigits();
-    const std::int64_t exponent = base.exponent * k;
-    std::string text = (base.negative && k % 2 != 0) ? "-" : "";
-    if (exponent >= 0) {
-        text += digits;
-        text.append(static_cast<std::size_t>(exponent), '0');
-        return text;
-    }
-    const auto places = static_cast<std::size_t>(-exponent);
-    if (places >= digits.size()) {
-        text += '.';
-        text.append(places - digits.size(), '0');
-        text += digits;
-    } else {
-        text.append(digits, 0, digits.size() - places);
-        text += '.';
-        text.append(digits, digits.size() - places);
-    }
-    return text;
+    const std::string sign = (base.negative && k % 2 != 0) ? "-" : "";
+    return sign + numtext::placedPoint(powerOf(base.digits, k).toDigits(), base.exponent * k);
 }
 
 // StrNum to the power n (1..120) as n successive LargeMultiply(product,
@@ -114,7 +94,7 @@ std::string wholePower(std::string_view StrNum, int n) {
         return product;
     }
     if (lengthLowerBound(*base, n - 1) > limits::kMaxCount) {
-        throw ArithmeticOverflow("power: the product passes 32,767 characters");
+        limits::failTooLong("power: the product");
     }
     return LargeMultiply(powerText(*base, n - 1), StrNum);
 }

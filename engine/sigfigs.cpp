@@ -9,7 +9,7 @@
 namespace calcora {
 
 std::int16_t SigFigs(std::string_view NumStrIn) {
-    limits::lengthOf(NumStrIn, "SigFigs: length");
+    limits::requireLength(NumStrIn, "SigFigs: length");
     // Leading zeros and points are not figures ("0.00123" → "123").
     const std::size_t first = NumStrIn.find_first_not_of("0.");
     if (first == std::string_view::npos) return 0;

@@ -15,14 +15,14 @@
 #include "engine/bigint.h"
 #include "engine/limits.h"
 #include "engine/numtext.h"
-#include "engine/sqrt_steps.h"
 #include "fixeddec/fixeddec.h"
 
 namespace calcora {
 
-namespace sqrt_steps {
-
 namespace {
+
+// The most significant figures a root is given, whatever the setting.
+constexpr std::int16_t kMaxRootFigures = 100;
 
 // Floor division for a possibly negative numerator and a positive divisor.
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
@@ -30,49 +30,27 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return (a % b != 0 && a < 0) ? q - 1 : q;
 }
 
-// The digits of `root` times 10^(−k), in the engine's form: no leading zeros
-// (".5"), no trailing fraction zeros, no trailing point.
-std::string placePoint(const std::string& root, std::int64_t k) {
-    const auto n = static_cast<std::int64_t>(root.size());
-    if (k <= 0) return root + std::string(static_cast<std::size_t>(-k), '0');
-    std::string text;
-    if (k >= n) {
-        text.reserve(static_cast<std::size_t>(k) + 1);
-        text += '.';
-        text.append(static_cast<std::size_t>(k - n), '0');
-        text += root;
-    } else {
-        text = root;
-        text.insert(static_cast<std::size_t>(n - k), 1, '.');
-    }
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') text.pop_back();
-    return text;
-}
-
-}  // namespace
-
+// True when StrVal without "," and " " is a number string (digits and at most
+// one ".", no sign) with a value above zero: the texts whose root is exact.
 bool isPositiveNumberString(std::string_view StrVal) {
     std::string store;
     const std::string_view magnitude = numtext::cleanedView(StrVal, store);
     return numtext::isNumberString(magnitude) && numtext::hasNonZeroDigit(magnitude);
 }
 
+// The root of such a text truncated to SF ≥ 1 significant figures, without
+// trailing fraction zeros or a trailing point, below 1 as ".5".
+// ArithmeticOverflow when the text without separators has over 32,767 characters.
 std::string exactRoot(std::int16_t SF, std::string_view StrVal) {
     std::string store;
     const std::string_view magnitude = numtext::cleanedView(StrVal, store);
-    limits::lengthOf(magnitude, "square root: number length");
-    // The digits without the point; intCount of them stand before it.
-    const std::string digits = numtext::digitsOf(magnitude);
-    const auto intCount = static_cast<std::int64_t>(numtext::shapeOf(magnitude).intChars);
-
+    limits::requireLength(magnitude, "square root: number length");
     // value = S × 10^e, S the digits from the first to the last non-zero one.
-    const std::size_t lead = digits.find_first_not_of('0');
-    const std::size_t last = digits.find_last_not_of('0');
-    assert(lead != std::string::npos && SF >= 1);
-    const std::string_view S = std::string_view(digits).substr(lead, last - lead + 1);
+    const numtext::Significand significand = numtext::significandOf(magnitude);
+    assert(!significand.digits.empty() && SF >= 1);
+    const std::string_view S = significand.digits;
     const auto d = static_cast<std::int64_t>(S.size());
-    const std::int64_t e = intCount - 1 - static_cast<std::int64_t>(last);
+    const std::int64_t e = significand.exponent;
 
     // W = floor(value × 10^(2k)) with 2·SF − 1 or 2·SF digits, so that
     // isqrt(W) = floor(root × 10^k) has exactly SF digits: truncating the root
@@ -89,9 +67,12 @@ std::string exactRoot(std::int16_t SF, std::string_view StrVal) {
         scaled.assign(S.substr(0, static_cast<std::size_t>(d + shift)));
     }
     const std::string root = isqrt(BigUInt::fromDigits(scaled)).toDigits();
-    return placePoint(root, k);
+    return numtext::placedPoint(root, -k);
 }
 
+// The figure count of a setting text: its integer part, at most 100.
+// NotANumber when the setting is no number, ArithmeticOverflow when its
+// integer part leaves the 16-bit range.
 std::int16_t figureCount(std::string_view sigFigsSetting) {
     const double whole = std::floor(textToDouble(sigFigsSetting));
     if (whole > limits::kMaxCount || whole < limits::kMinCount) {
@@ -101,6 +82,8 @@ std::int16_t figureCount(std::string_view sigFigsSetting) {
     return count > kMaxRootFigures ? kMaxRootFigures : count;
 }
 
+// The fixed-decimal estimate: one Heron step from the double root (see
+// fixedSquareRoot).
 std::string estimate(std::string_view StrVal) {
     const FixedDecimal x = toFixedDecimal(StrVal);
     const double r = power(toDouble(x), 0.5);
@@ -109,6 +92,10 @@ std::string estimate(std::string_view StrVal) {
     return trimmedText(e);
 }
 
+// Two Heron steps from the guess g, each division to SF figures. Fails with
+// the failures of LargeDiv and LargeAdd, and with InvalidArgument when
+// LargeDiv refuses a dividend longer than SF + 1 characters (halving nothing
+// in its place would quarter the guess).
 std::string refine(std::int16_t SF, std::string_view StrVal, std::string g) {
     const MessageSink silent;
     for (int step = 0; step < 2; ++step) {
@@ -121,6 +108,7 @@ std::string refine(std::int16_t SF, std::string_view StrVal, std::string g) {
     return g;
 }
 
+// The double root (see doubleSquareRoot).
 std::string doubleRoot(std::string_view StrVal) {
     const double value = textToDouble(StrVal);
     if (value < 0) throw InvalidArgument("square root: the number is negative");
@@ -128,10 +116,13 @@ std::string doubleRoot(std::string_view StrVal) {
     return trimmedText(power(value == 0 ? 0.0 : value, 0.5));
 }
 
-}  // namespace sqrt_steps
+}  // namespace
+
+std::string fixedSquareRoot(std::string_view number) { return estimate(number); }
+
+std::string doubleSquareRoot(std::string_view number) { return doubleRoot(number); }
 
 std::string SquareRoot(std::int16_t& SF, std::string_view StrVal, std::string_view sigFigsSetting) {
-    using namespace sqrt_steps;
     if (isPositiveNumberString(StrVal)) {
         const std::int16_t count = figureCount(sigFigsSetting);
         if (count < 1) {

@@ -13,28 +13,21 @@
 
 namespace calcora {
 
-namespace {
-
-// 15 significant digits: every decimal of 15 digits survives a trip through a
-// double, so this is the decimal value the double was meant to hold.
-constexpr int kDoubleDigits = 15;
-
-}  // namespace
-
 FixedDecimal toFixedDecimal(double value) {
     if (!std::isfinite(value)) {
         throw ArithmeticOverflow("double to fixed decimal: the double is not finite");
     }
+    // Fifteen digits are the decimal value the double was meant to hold.
     // to_chars rounds correctly and ignores the locale; its scientific text
     // ("1.00000000000000e-01") is a number text the reading takes as it is.
     std::array<char, 32> buffer;
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, kDoubleDigits - 1);
+                                      std::chars_format::scientific, kDoubleTextDigits - 1);
     try {
         return toFixedDecimal(
             std::string_view(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())));
     } catch (const ArithmeticOverflow&) {
-        throw ArithmeticOverflow("double to fixed decimal: the value exceeds 79228162514264337593543950335");
+        throw ArithmeticOverflow("double to fixed decimal: the value exceeds " + std::string(kLargestMagnitudeText));
     }
 }
 

@@ -25,6 +25,13 @@
 
 namespace calcora {
 
+// The largest magnitude, 2^96 − 1, written out.
+inline constexpr std::string_view kLargestMagnitudeText = "79228162514264337593543950335";
+
+// Significant digits of a double's text: every decimal of 15 digits survives
+// a trip through a double.
+inline constexpr int kDoubleTextDigits = 15;
+
 // magnitude × 10^(−scale), negated when negative; magnitude < 2^96, scale 0..28.
 class FixedDecimal {
 public:

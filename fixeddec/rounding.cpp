@@ -37,8 +37,8 @@ Tail dropDigits(WideUint& magnitude, int k, Tail tail) {
 }
 
 [[noreturn]] void overflow(const char* operation) {
-    throw ArithmeticOverflow(std::string(operation) +
-                             ": the integer part exceeds 79228162514264337593543950335");
+    throw ArithmeticOverflow(std::string(operation) + ": the integer part exceeds " +
+                             std::string(kLargestMagnitudeText));
 }
 
 }  // namespace

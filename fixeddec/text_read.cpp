@@ -39,8 +39,8 @@ FixedDecimal digitsToFixedDecimal(const DecimalDigits& d) {
     static constexpr const char* kOperation = "text to fixed decimal";
     if (d.isZero() || d.pointPosition < kFixedMinPoint) return FixedDecimal{};
     if (d.pointPosition > kFixedMaxPoint) {
-        throw ArithmeticOverflow(std::string(kOperation) +
-                                 ": the integer part exceeds 79228162514264337593543950335");
+        throw ArithmeticOverflow(std::string(kOperation) + ": the integer part exceeds " +
+                                 std::string(kLargestMagnitudeText));
     }
     const int used = std::min(d.count, kFixedDigits);
     // Nine digits at a time, the most one 32-bit limb takes.

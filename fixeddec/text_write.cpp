@@ -16,9 +16,6 @@ namespace calcora {
 
 namespace {
 
-// A double is written with at most 15 significant digits, the most that every
-// double carries faithfully.
-constexpr int kDoubleDigits = 15;
 // Exponent form for a decimal exponent (of the 15-digit rounding) from 15 up,
 // where the plain form would show digits the double does not have, or below
 // −4, where it would start with more than four zeros.
@@ -79,7 +76,7 @@ std::string numberToText(double value) {
     std::array<char, 32> buffer;
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                       std::fabs(value), std::chars_format::scientific,
-                                      kDoubleDigits - 1);
+                                      kDoubleTextDigits - 1);
     const std::string_view formatted(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const auto ePos = formatted.find('e');
     std::string mantissa;

@@ -16,11 +16,14 @@
 
 #include "engine/engine.h"
 #include "fuzz/fuzz_input.h"
-#include "fuzz/oracle.h"
+#include "tests/support/exact.h"
+#include "tests/support/number_text.h"
+#include "tests/support/outcome.h"
 
 namespace {
 
 using namespace fuzz;
+using namespace calcora::testing_support;
 
 constexpr std::int64_t kMaxCount = 32767;
 constexpr std::int64_t kMinCount = -32768;
@@ -103,12 +106,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& s = in.operand(0);
     const std::int16_t count = in.rawCount();
     const auto context = [&](std::string_view call, const auto& outcome) {
-        return std::string(call) + "(" + shown(s) + ", " + std::to_string(count) + ") gave " + shown(outcome);
+        return std::string(call) + "(" + shown(s) + ", " + std::to_string(count) + ") gave " + describe(outcome);
     };
 
     // Helpers that cannot fail.
     const auto plain = [&](std::string_view name, auto call, const std::string& expected) {
-        const Outcome<std::string> r = attempt(call);
+        const Outcome<std::string> r = capture(call);
         require(r.value == expected, [&] { return context(name, r) + ", expected " + shown(expected); });
     };
     plain("RemoveCommasAndSpaces", [&] { return calcora::RemoveCommasAndSpaces(s); }, withoutSeparators(s));
@@ -117,18 +120,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     plain("StripEndZeros", [&] { return calcora::StripEndZeros(s); }, stripEnd(s));
     plain("StripPointOffRight", [&] { return calcora::StripPointOffRight(s); }, stripPoint(s));
 
-    const Outcome<std::int16_t> figures = attempt([&] { return calcora::SigFigs(s); });
+    const Outcome<std::int16_t> figures = capture([&] { return calcora::SigFigs(s); });
     if (static_cast<std::int64_t>(s.size()) > kMaxCount) {
-        require(figures.failure == Kind::Overflow, [&] { return context("SigFigs", figures) + ", expected ArithmeticOverflow"; });
+        require(figures.kind == Kind::Overflow, [&] { return context("SigFigs", figures) + ", expected ArithmeticOverflow"; });
     } else {
         require(figures.ok() && *figures.value == sigFigs(s),
                 [&] { return context("SigFigs", figures) + ", expected " + std::to_string(sigFigs(s)); });
     }
 
-    const Outcome<std::string> shiftedOutcome = attempt([&] { return calcora::ShiftDecPoint(s, count); });
+    const Outcome<std::string> shiftedOutcome = capture([&] { return calcora::ShiftDecPoint(s, count); });
     const std::optional<std::string> shifted = shiftDecPoint(s, count);
     if (!shifted) {
-        require(shiftedOutcome.failure == Kind::Overflow,
+        require(shiftedOutcome.kind == Kind::Overflow,
                 [&] { return context("ShiftDecPoint", shiftedOutcome) + ", expected ArithmeticOverflow"; });
     } else {
         require(shiftedOutcome.value == shifted,
@@ -150,14 +153,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         PP = static_cast<std::int64_t>(std::min(s.find('.'), s.size())) + 1;
         if (PP > kMaxCount) PP = 1;
     }
-    const Outcome<std::string> removed = attempt([&] {
+    const Outcome<std::string> removed = capture([&] {
         return calcora::RemoveDP(s, static_cast<std::int16_t>(PP), static_cast<std::int16_t>(L));
     });
     const auto removedContext = [&] {
-        return "RemoveDP(" + shown(s) + ", " + std::to_string(PP) + ", " + std::to_string(L) + ") gave " + shown(removed);
+        return "RemoveDP(" + shown(s) + ", " + std::to_string(PP) + ", " + std::to_string(L) + ") gave " + describe(removed);
     };
     if (PP < 1 || PP > L) {
-        require(removed.failure == Kind::InvalidArgument, [&] { return removedContext() + ", expected InvalidArgument"; });
+        require(removed.kind == Kind::InvalidArgument, [&] { return removedContext() + ", expected InvalidArgument"; });
     } else {
         const std::string expected = std::string(leftOf(s, PP - 1)) + std::string(rightOf(s, L - PP));
         require(removed.value == expected, [&] { return removedContext() + ", expected " + shown(expected); });

@@ -16,11 +16,14 @@
 
 #include "engine/engine.h"
 #include "fuzz/fuzz_input.h"
-#include "fuzz/oracle.h"
+#include "tests/support/exact.h"
+#include "tests/support/number_text.h"
+#include "tests/support/outcome.h"
 
 namespace {
 
 using namespace fuzz;
+using namespace calcora::testing_support;
 
 constexpr double kLargestDoubleFactorial = 170;
 constexpr double kExactChecked = 400;
@@ -38,15 +41,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Input in = readInput(data, size, 1);
     const std::string text = in.flag(0) ? std::to_string(in.rawCount()) : in.operand(0);
 
-    const Outcome<std::string> up = attempt([&] { return calcora::FactorialUP(text); });
-    const Outcome<std::string> hp = attempt([&] { return calcora::FactorialHP(text); });
-    const auto context = [&] { return "FactorialUP/HP(" + shown(text) + ") gave " + shown(up) + " / " + shown(hp); };
+    const Outcome<std::string> up = capture([&] { return calcora::FactorialUP(text); });
+    const Outcome<std::string> hp = capture([&] { return calcora::FactorialHP(text); });
+    const auto context = [&] { return "FactorialUP/HP(" + shown(text) + ") gave " + describe(up) + " / " + describe(hp); };
     const std::string overflowText(calcora::kFactorialOverflowText);
 
     require(hp.ok(), [&] { return "FactorialHP failed: " + context(); });
     const std::optional<Exact> number = readNumberText(text);
     if (!number) {
-        require(up.failure == Kind::NotANumber && *hp.value == overflowText,
+        require(up.kind == Kind::NotANumber && *hp.value == overflowText,
                 [&] { return "a text that is no number: " + context(); });
         return 0;
     }
@@ -59,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (n > 32767) {
-        require(up.failure == Kind::Overflow && *hp.value == overflowText, [&] { return "a count past 32,767: " + context(); });
+        require(up.kind == Kind::Overflow && *hp.value == overflowText, [&] { return "a count past 32,767: " + context(); });
         return 0;
     }
 
@@ -78,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (n <= kNeverTooLong) {
         require(up.ok(), [&] { return "FactorialUP failed: " + context(); });
     } else {
-        require(up.ok() || up.failure == Kind::Overflow, [&] { return "FactorialUP: " + context(); });
+        require(up.ok() || up.kind == Kind::Overflow, [&] { return "FactorialUP: " + context(); });
     }
     if (up.ok()) {
         const std::string& digits = *up.value;

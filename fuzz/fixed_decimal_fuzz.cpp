@@ -1,6 +1,6 @@
 // toFixedDecimal and the arithmetic on two values it read, under hostile
 // input. A text reads exactly when it is a number by the number-text rules
-// (else NotANumber): to the nearest fixed decimal (oracle: fixedVerdict), or
+// (else NotANumber): to the nearest fixed decimal (oracle: nearestFixed), or
 // ArithmeticOverflow when its integer part is past 2^96 − 1. Sum,
 // difference, product and quotient of two read values follow the same
 // rounding rule; a zero divisor fails with DivisionByZero. Every value read
@@ -16,14 +16,35 @@
 #include <string_view>
 
 #include "fixeddec/fixeddec.h"
-#include "fuzz/fixed_oracle.h"
 #include "fuzz/fuzz_input.h"
-#include "fuzz/oracle.h"
+#include "tests/support/exact.h"
+#include "tests/support/fixed_rounding.h"
+#include "tests/support/fixed_value.h"
+#include "tests/support/number_text.h"
+#include "tests/support/outcome.h"
 
 namespace {
 
 using namespace fuzz;
+using namespace calcora::testing_support;
 using calcora::FixedDecimal;
+
+// The empty text when `got` is what the fixed decimal must give for the
+// exact value ±X/Y (X ≥ 0, Y > 0) by nearestFixed, else what is wrong.
+std::string fixedVerdict(const Exact& X, const Exact& Y, bool negative, const Outcome<FixedDecimal>& got) {
+    const std::optional<FixedValue> expected = nearestFixed(X, Y, negative);
+    const std::string value = std::string(negative ? "-" : "") + describe(X) + " / " + describe(Y);
+    if (!expected) {
+        if (got.kind == Kind::Overflow) return {};
+        return "expected ArithmeticOverflow for " + value + ", got " + (got.ok() ? describe(*got.value) : describe(got));
+    }
+    if (!got.ok()) return "expected a value for " + value + ", got " + describe(got);
+    const FixedDecimal& d = *got.value;
+    if (d.isZero() && d.negative()) return "a negative zero";
+    if (exactOf(d) == expected->value) return {};
+    return "not the nearest value " + describe(expected->value) + " at scale " + std::to_string(expected->scale) +
+           ": value " + value + ", got " + describe(d);
+}
 
 // "1,234.5", "0.25", "1,234.", "0." and "-1,234.5".
 std::string grouped(const Exact& x) {
@@ -43,25 +64,25 @@ std::string grouped(const Exact& x) {
 void checkWriting(const FixedDecimal& d, const std::string& origin) {
     const Exact x = exactOf(d);
     const std::string expected = (x.negative ? "-" : " ") + plainText(magnitude(x));
-    const Outcome<std::string> text = attempt([&] { return calcora::numberToText(d); });
-    require(text.value == expected, [&] { return "numberToText of " + describe(d) + " from " + origin + " gave " + shown(text) + ", expected " + shown(expected); });
-    const Outcome<std::string> trimmed = attempt([&] { return calcora::trimmedText(d); });
+    const Outcome<std::string> text = capture([&] { return calcora::numberToText(d); });
+    require(text.value == expected, [&] { return "numberToText of " + describe(d) + " from " + origin + " gave " + describe(text) + ", expected " + shown(expected); });
+    const Outcome<std::string> trimmed = capture([&] { return calcora::trimmedText(d); });
     require(trimmed.value == expected.substr(expected.front() == ' ' ? 1 : 0),
-            [&] { return "trimmedText of " + describe(d) + " from " + origin + " gave " + shown(trimmed); });
-    const Outcome<std::string> group = attempt([&] { return calcora::groupedText(d); });
-    require(group.value == grouped(x), [&] { return "groupedText of " + describe(d) + " from " + origin + " gave " + shown(group) + ", expected " + shown(grouped(x)); });
+            [&] { return "trimmedText of " + describe(d) + " from " + origin + " gave " + describe(trimmed); });
+    const Outcome<std::string> group = capture([&] { return calcora::groupedText(d); });
+    require(group.value == grouped(x), [&] { return "groupedText of " + describe(d) + " from " + origin + " gave " + describe(group) + ", expected " + shown(grouped(x)); });
     for (const std::string& written : {expected, grouped(x)}) {
-        const Outcome<FixedDecimal> back = attempt([&] { return calcora::toFixedDecimal(written); });
+        const Outcome<FixedDecimal> back = capture([&] { return calcora::toFixedDecimal(written); });
         require(back.ok() && *back.value == d, [&] { return shown(written) + " from " + origin + " does not read back as " + describe(d); });
     }
 }
 
 std::optional<FixedDecimal> checkReading(const std::string& text) {
-    const Outcome<FixedDecimal> got = attempt([&] { return calcora::toFixedDecimal(text); });
+    const Outcome<FixedDecimal> got = capture([&] { return calcora::toFixedDecimal(text); });
     const std::optional<Exact> v = readNumberText(text);
-    const auto context = [&] { return "toFixedDecimal(" + shown(text) + ") gave " + (got.ok() ? describe(*got.value) : shown(got)); };
+    const auto context = [&] { return "toFixedDecimal(" + shown(text) + ") gave " + (got.ok() ? describe(*got.value) : describe(got)); };
     if (!v) {
-        require(got.failure == Kind::NotANumber, [&] { return "expected NotANumber: " + context(); });
+        require(got.kind == Kind::NotANumber, [&] { return "expected NotANumber: " + context(); });
         return std::nullopt;
     }
     const std::string verdict = fixedVerdict(magnitude(*v), fromInteger(1), v->negative, got);
@@ -71,7 +92,7 @@ std::optional<FixedDecimal> checkReading(const std::string& text) {
 }
 
 void checkOperation(char op, const FixedDecimal& a, const FixedDecimal& b) {
-    const Outcome<FixedDecimal> got = attempt([&] {
+    const Outcome<FixedDecimal> got = capture([&] {
         switch (op) {
             case '+': return a + b;
             case '-': return a - b;
@@ -85,7 +106,7 @@ void checkOperation(char op, const FixedDecimal& a, const FixedDecimal& b) {
     std::string verdict;
     if (op == '/') {
         if (y.isZero()) {
-            require(got.failure == Kind::DivisionByZero, [&] { return call + " gave " + shown(got) + ", expected DivisionByZero"; });
+            require(got.kind == Kind::DivisionByZero, [&] { return call + " gave " + describe(got) + ", expected DivisionByZero"; });
             return;
         }
         verdict = fixedVerdict(magnitude(x), magnitude(y), !x.isZero() && x.negative != y.negative, got);
@@ -107,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char op : {'+', '-', '*', '/'}) checkOperation(op, *a, *b);
 
     // The double power: a finite double or a Failure.
-    const Outcome<double> p = attempt([&] { return calcora::power(*a, *b); });
+    const Outcome<double> p = capture([&] { return calcora::power(*a, *b); });
     require(!p.ok() || std::isfinite(*p.value), [&] { return "power(" + describe(*a) + ", " + describe(*b) + ") is not finite"; });
     return 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
-// How a fuzz target reads its input, runs one call, and reports a finding.
+// How a fuzz target reads its input and reports a finding. The call's
+// outcome and the oracles it is checked against are the tests' own
+// (tests/support).
 //
 // Input layout: byte 0 holds flags for the target, bytes 1–2 a figure count,
 // the rest the operands, split at "|" (the last operand takes the rest, "|"
@@ -13,13 +15,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
-
-#include "fixeddec/failure.h"
 
 namespace fuzz {
 
@@ -93,85 +91,7 @@ inline Input readInput(const std::uint8_t* data, std::size_t size, std::size_t c
     return in;
 }
 
-// ---- Outcomes ----------------------------------------------------------------
-
-enum class Kind { None, Overflow, NotANumber, InvalidArgument, DivisionByZero, OtherFailure };
-
-inline const char* kindName(Kind k) {
-    switch (k) {
-        case Kind::None: return "a result";
-        case Kind::Overflow: return "ArithmeticOverflow";
-        case Kind::NotANumber: return "NotANumber";
-        case Kind::InvalidArgument: return "InvalidArgument";
-        case Kind::DivisionByZero: return "DivisionByZero";
-        case Kind::OtherFailure: return "a Failure of no known kind";
-    }
-    return "?";
-}
-
-// A call's result, or the kind of Failure it reported. Anything else thrown
-// passes through and ends the run as libFuzzer's "uncaught exception".
-template <class T>
-struct Outcome {
-    std::optional<T> value;
-    Kind failure = Kind::None;
-    std::string what;
-
-    bool ok() const { return value.has_value(); }
-};
-
-template <class F>
-auto attempt(F&& call) -> Outcome<decltype(call())> {
-    Outcome<decltype(call())> out;
-    try {
-        out.value.emplace(call());
-    } catch (const calcora::ArithmeticOverflow& e) {
-        out.failure = Kind::Overflow;
-        out.what = e.what();
-    } catch (const calcora::NotANumber& e) {
-        out.failure = Kind::NotANumber;
-        out.what = e.what();
-    } catch (const calcora::InvalidArgument& e) {
-        out.failure = Kind::InvalidArgument;
-        out.what = e.what();
-    } catch (const calcora::DivisionByZero& e) {
-        out.failure = Kind::DivisionByZero;
-        out.what = e.what();
-    } catch (const calcora::Failure& e) {
-        out.failure = Kind::OtherFailure;
-        out.what = e.what();
-    }
-    return out;
-}
-
 // ---- Findings ----------------------------------------------------------------
-
-// A text for a report: whole when short, else its ends and its length.
-inline std::string shown(std::string_view text) {
-    constexpr std::size_t kShown = 160;
-    std::string out = "\"";
-    if (text.size() <= kShown) {
-        out.append(text);
-    } else {
-        out.append(text.substr(0, kShown / 2));
-        out += "\"...\"";
-        out.append(text.substr(text.size() - kShown / 2));
-    }
-    out += "\" (" + std::to_string(text.size()) + " chars)";
-    return out;
-}
-
-template <class T>
-std::string shown(const Outcome<T>& o) {
-    if (!o.ok()) return std::string(kindName(o.failure)) + " (" + o.what + ")";
-    if constexpr (std::is_convertible_v<T, std::string_view>) {
-        return shown(std::string_view(*o.value));
-    } else if constexpr (std::is_arithmetic_v<T>) {
-        return std::to_string(*o.value);
-    } else {
-        return "a value";
-    }
-}
 
 // Prints the finding and aborts, which libFuzzer records as a crash with the input.
 [[noreturn]] inline void finding(const std::string& what) {

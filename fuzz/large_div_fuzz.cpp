@@ -2,10 +2,8 @@
 // refused numerator, or a Failure. The refusal (numerator longer than SF + 1
 // characters once its separators, sign and leading zeros are gone) comes
 // first, with one message when NSR is true. For number strings and SF ≥ 1
-// the quotient q is the exact quotient n/d' truncated: |q| ≤ |n/d'| <
-// |q| + one unit of q's SF-th figure, sign right, where d' is the divisor
-// after its cut (a divisor with a point keeps its integer digits and SF
-// figures from its first non-zero digit). A zero divisor fails with
+// the quotient q is the exact quotient n/d truncated, by the whole divisor:
+// |q| ≤ |n/d| < |q| + one unit of q's SF-th figure, sign right. A zero divisor fails with
 // ArithmeticOverflow; an operand that is no number string with NotANumber.
 // A zero numerator gives "0", whatever the signs and the divisor.
 //
@@ -20,24 +18,19 @@
 
 #include "engine/engine.h"
 #include "fuzz/fuzz_input.h"
-#include "fuzz/oracle.h"
+#include "tests/support/exact.h"
+#include "tests/support/number_text.h"
+#include "tests/support/outcome.h"
 
 namespace {
 
 using namespace fuzz;
+using namespace calcora::testing_support;
 
 constexpr std::int64_t kMaxLength = 32767;
 // Digit products the value check may spend on one input.
 constexpr std::int64_t kExactBudget = 4'000'000;
 constexpr std::int16_t kWideDivisorFigures = 2000;
-
-// The divisor LargeDiv divides by: with a point, its digits below the place
-// of the SF-th figure (counted from the first non-zero digit) are cut, but
-// never those before the point.
-Exact cutDivisor(const Exact& d, bool hasPoint, std::int64_t SF) {
-    if (!hasPoint || d.isZero()) return d;
-    return truncated(d, std::min<std::int64_t>(0, d.top() - SF + 1));
-}
 
 }  // namespace
 
@@ -61,10 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ++messages;
         rightMessage = rightMessage && message == calcora::kNumeratorTooLongMessage;
     };
-    const Outcome<std::string> r = attempt([&] { return calcora::LargeDiv(NSR, SF, nin, din, sink); });
+    const Outcome<std::string> r = capture([&] { return calcora::LargeDiv(NSR, SF, nin, din, sink); });
     const auto context = [&] {
         return "LargeDiv(" + std::string(NSR ? "true" : "false") + ", " + std::to_string(SF) + ", " + shown(nin) +
-               ", " + shown(din) + ") gave " + shown(r);
+               ", " + shown(din) + ") gave " + describe(r);
     };
 
     const Operand n = split(nin);
@@ -83,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (!countsFit) {
-        require(r.failure == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + context(); });
+        require(r.kind == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + context(); });
         return 0;
     }
 
@@ -94,14 +87,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (y->isZero()) {
-        require(r.failure == Kind::Overflow, [&] { return "a zero divisor, expected ArithmeticOverflow: " + context(); });
+        require(r.kind == Kind::Overflow, [&] { return "a zero divisor, expected ArithmeticOverflow: " + context(); });
         return 0;
     }
     if (SF < 1) return 0;  // no digit passes: any text or failure is the outcome
     if (!r.ok()) {
         // Counts and windows leave the 16-bit range only near it.
         const std::int64_t reach = SF + numeratorLength + static_cast<std::int64_t>(d.magnitude.size()) + 4;
-        require(r.failure == Kind::Overflow && reach > kMaxLength, [&] { return "two number strings failed: " + context(); });
+        require(r.kind == Kind::Overflow && reach > kMaxLength, [&] { return "two number strings failed: " + context(); });
         return 0;
     }
 
@@ -120,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(!q->isZero() && q->negative == (n.negative != d.negative), [&] { return "zero or the wrong sign: " + context(); });
     require(q->size() <= SF + 1, [&] { return "more than SF + 1 figures: " + context(); });
 
-    const Exact divisor = cutDivisor(*y, d.magnitude.find('.') != std::string::npos, SF);
+    const Exact& divisor = *y;
     if (q->size() * divisor.size() > kExactBudget) return 0;
     const Exact absQ = magnitude(*q);
     const Exact absN = magnitude(*x);

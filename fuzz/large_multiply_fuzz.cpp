@@ -15,11 +15,14 @@
 
 #include "engine/engine.h"
 #include "fuzz/fuzz_input.h"
-#include "fuzz/oracle.h"
+#include "tests/support/exact.h"
+#include "tests/support/number_text.h"
+#include "tests/support/outcome.h"
 
 namespace {
 
 using namespace fuzz;
+using namespace calcora::testing_support;
 
 constexpr std::size_t kMaxLength = 32767;
 // Digit products the schoolbook check may spend on one input.
@@ -46,18 +49,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Input in = readInput(data, size, 2);
     const std::string& text1 = in.operand(0);
     const std::string& text2 = in.operand(1);
-    const Outcome<std::string> r = attempt([&] { return calcora::LargeMultiply(text1, text2); });
-    const auto context = [&] { return "LargeMultiply(" + shown(text1) + ", " + shown(text2) + ") gave " + shown(r); };
+    const Outcome<std::string> r = capture([&] { return calcora::LargeMultiply(text1, text2); });
+    const auto context = [&] { return "LargeMultiply(" + shown(text1) + ", " + shown(text2) + ") gave " + describe(r); };
 
     const std::string A = split(text1).magnitude;
     const std::string B = split(text2).magnitude;
     if (A.size() > kMaxLength || B.size() > kMaxLength) {
-        require(r.failure == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + context(); });
+        require(r.kind == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + context(); });
         return 0;
     }
     // The two counts add up in 16 bits too.
     if (figures(A) + figures(B) > static_cast<std::int64_t>(kMaxLength)) {
-        require(r.failure == Kind::Overflow, [&] { return "expected ArithmeticOverflow for the figure count: " + context(); });
+        require(r.kind == Kind::Overflow, [&] { return "expected ArithmeticOverflow for the figure count: " + context(); });
         return 0;
     }
     if (figures(A) + figures(B) < 1) {
@@ -68,12 +71,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<Exact> x = parseMagnitude(A);
     const std::optional<Exact> y = parseMagnitude(B);
     if (!x || !y) {
-        require(r.failure == Kind::NotANumber, [&] { return "expected NotANumber: " + context(); });
+        require(r.kind == Kind::NotANumber, [&] { return "expected NotANumber: " + context(); });
         return 0;
     }
     if (!r.ok()) {
         // Rows and totals outgrow the limit only for operands near it.
-        require(r.failure == Kind::Overflow && A.size() + B.size() + 2 > kMaxLength,
+        require(r.kind == Kind::Overflow && A.size() + B.size() + 2 > kMaxLength,
                 [&] { return "two number strings failed: " + context(); });
         return 0;
     }

@@ -18,11 +18,14 @@
 
 #include "engine/engine.h"
 #include "fuzz/fuzz_input.h"
-#include "fuzz/oracle.h"
+#include "tests/support/exact.h"
+#include "tests/support/number_text.h"
+#include "tests/support/outcome.h"
 
 namespace {
 
 using namespace fuzz;
+using namespace calcora::testing_support;
 
 constexpr std::int16_t kUntouched = -12345;  // SF before the call
 constexpr std::int64_t kMaxRootFigures = 100;
@@ -37,9 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string setting = generatedSetting ? std::to_string(in.figureCount()) : in.operand(1);
 
     std::int16_t SF = kUntouched;
-    const Outcome<std::string> r = attempt([&] { return calcora::SquareRoot(SF, value, setting); });
+    const Outcome<std::string> r = capture([&] { return calcora::SquareRoot(SF, value, setting); });
     const auto context = [&] {
-        return "SquareRoot(SF, " + shown(value) + ", " + shown(setting) + ") gave " + shown(r) + " with SF " +
+        return "SquareRoot(SF, " + shown(value) + ", " + shown(setting) + ") gave " + describe(r) + " with SF " +
                std::to_string(SF);
     };
 

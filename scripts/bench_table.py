@@ -21,6 +21,8 @@ ROWS = [
      ["BM_Gmp_Divide_501by500_500", "BM_Mpfr_Divide_501by500_500"], 3),
     ("501 ÷ 32,000-digit integer to 500 figures", "BM_Ours_Divide_501by32000_500",
      ["BM_Gmp_Divide_501by32000_500", "BM_Mpfr_Divide_501by32000_500"], 3),
+    ("501 ÷ 32,000 digits with a point to 500 figures", "BM_Ours_Divide_501by32000Point_500",
+     ["BM_Mpfr_Divide_501by32000Point_500"], 3),
     ("32,000-digit sum", "BM_Ours_Sum_32000", ["BM_Gmp_Sum_32000"], 0.1),
     ("1000!", "BM_FactorialUP_1000", ["BM_Gmp_Factorial_999Multiplications"], 3),
     ("270-digit base to the power 120", "BM_RTPower_270digits_120", ["BM_Gmp_PowUi_270digits_120"], 3),

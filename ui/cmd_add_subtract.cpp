@@ -1,7 +1,7 @@
 // Add and subtract: txtNum1 plus or minus txtNum2 into txtResult. "Very High
-// Precision" passes the texts as typed to the exact string arithmetic; "High
-// Precision" computes with 29-digit fixed decimals. Either way a failure ends
-// the command silently with every box as it was.
+// Precision" computes exactly with the string arithmetic, where an empty box
+// counts as zero; "High Precision" computes with 29-digit fixed decimals.
+// Either way a failure leaves its fixed text in txtResult.
 #include "ui/frmNumora.h"
 
 #include <QLineEdit>
@@ -27,19 +27,13 @@ std::string sumOrDifference(bool highPrecision, std::string_view op, const std::
 }  // namespace
 
 void frmNumora::cmdAdd_Click() {
-    const std::string first = toUtf8(txtNum1->text());
-    const std::string second = toUtf8(txtNum2->text());
-    const auto sum =
-        resultUnlessFailure([&] { return sumOrDifference(highPrecision(), "+", first, second); });
-    if (sum) setResult(*sum);
+    setResult(resultOrFailureText(
+        [&] { return sumOrDifference(highPrecision(), "+", numberIn(*txtNum1), numberIn(*txtNum2)); }));
 }
 
 void frmNumora::cmdSubtract_Click() {
-    const std::string first = toUtf8(txtNum1->text());
-    const std::string second = toUtf8(txtNum2->text());
-    const auto difference =
-        resultUnlessFailure([&] { return sumOrDifference(highPrecision(), "-", first, second); });
-    if (difference) setResult(*difference);
+    setResult(resultOrFailureText(
+        [&] { return sumOrDifference(highPrecision(), "-", numberIn(*txtNum1), numberIn(*txtNum2)); }));
 }
 
 }  // namespace calcora

@@ -5,6 +5,9 @@
 #include <QRadioButton>
 #include <limits>
 
+#include "engine/engine.h"
+#include "ui/command_support.h"
+
 namespace calcora {
 namespace {
 
@@ -24,10 +27,15 @@ void frmNumora::cmdPi_Click() {
 // One term of e = 1 + 1/1! + 1/2! + ... per click. Between clicks the boxes
 // carry the series: txtNum1 the last term, txtNum2 its index, txtMem the sum.
 // The term is divided, added and shifted by the divide, M+ and "Shift Result
-// to 1" handlers themselves, so the click behaves exactly as pressing them.
+// to 1" handlers themselves, so the click behaves exactly as pressing them;
+// when one of them reports a failure, the click ends with its text standing
+// and the series' boxes as they were.
 void frmNumora::cmdMacro_Click() {
-    // The term count is 16-bit: once it is full, a click has nothing left to do.
-    if (MacroCount == std::numeric_limits<std::int16_t>::max()) return;
+    // The term count is 16-bit: once it is full, no further term can be counted.
+    if (MacroCount == std::numeric_limits<std::int16_t>::max()) {
+        setResult(boxText(kPowerOverflowText));
+        return;
+    }
 
     // Every term is computed in the fixed decimal, and the mode stays switched.
     OptHP->setChecked(true);
@@ -43,7 +51,10 @@ void frmNumora::cmdMacro_Click() {
 
     txtNum2->setText(k);
     cmdDivide_Click();
+    const QString term = txtResult->text();
+    if (!isNumberText(engineText(term))) return;
     cmdMemPlus_Click();
+    if (txtResult->text() != term) return;
     cmdShift_Click();
     txtNum2->setText(k);
 }

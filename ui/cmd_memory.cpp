@@ -1,8 +1,11 @@
 // The memory register txtMem: M+, M-, MR1, MR2 and MC. The sums always use the
-// exact string arithmetic, so the memory keeps every digit in both modes.
+// exact string arithmetic, so the memory keeps every digit in both modes, and
+// only numbers go into it: when the result or the memory holds none, or the
+// sum is too long, the memory keeps its text and txtResult says why.
 #include "ui/frmNumora.h"
 
 #include <QLineEdit>
+#include <string>
 
 #include "engine/engine.h"
 #include "ui/command_support.h"
@@ -10,36 +13,49 @@
 namespace calcora {
 namespace {
 
-// txtMem's new text: LargeAdd(op, memory, result), or the memory unchanged
-// when LargeAdd cannot compute with the texts (a letter typed into a box).
-QString memoryAfter(const char* op, const QString& memory, const QString& result) {
-    return resultUnlessFailure([&] { return LargeAdd(op, toUtf8(memory), toUtf8(result)); })
-        .value_or(memory);
+// The box read as a number that is there: NotANumber for an empty box.
+std::string presentNumberIn(const QLineEdit& box) {
+    std::string number = numberIn(box);
+    if (number.empty()) throw NotANumber("the box is empty");
+    return number;
 }
+
+// NotANumber or ArithmeticOverflow unless the box holds a number the
+// arithmetic can take.
+void requireNumberIn(const QLineEdit& box) { static_cast<void>(presentNumberIn(box)); }
 
 }  // namespace
 
 void frmNumora::cmdMemPlus_Click() {
-    // No test of the result here: an empty result adds zero, or leaves an
-    // empty memory empty.
-    if (txtMem->text().isEmpty()) {
-        txtMem->setText(txtResult->text());
-        return;
+    const QString result = txtResult->text();
+    try {
+        if (txtMem->text().isEmpty()) {
+            // A number goes in as shown; an empty result leaves the memory empty.
+            if (!result.isEmpty()) requireNumberIn(*txtResult);
+            txtMem->setText(result);
+            return;
+        }
+        // An empty result adds zero.
+        txtMem->setText(boxText(LargeAdd("+", numberIn(*txtMem), numberIn(*txtResult))));
+    } catch (const Failure& failure) {
+        setResult(failureText(failure));
     }
-    txtMem->setText(memoryAfter("+", txtMem->text(), txtResult->text()));
 }
 
 void frmNumora::cmdMemMinus_Click() {
-    const QString result = txtResult->text();
-    if (result.isEmpty()) return;
-    if (!txtMem->text().isEmpty()) {
-        // Memory minus result, never the reverse.
-        txtMem->setText(memoryAfter("-", txtMem->text(), result));
-        return;
+    if (txtResult->text().isEmpty()) return;
+    try {
+        const std::string result = presentNumberIn(*txtResult);
+        if (!txtMem->text().isEmpty()) {
+            // Memory minus result, never the reverse.
+            txtMem->setText(boxText(LargeAdd("-", numberIn(*txtMem), result)));
+            return;
+        }
+        // An empty memory receives the negated result: "-5" becomes "5".
+        txtMem->setText(boxText(result.front() == '-' ? result.substr(1) : "-" + result));
+    } catch (const Failure& failure) {
+        setResult(failureText(failure));
     }
-    // An empty memory receives the negated result: "-5" becomes "5".
-    txtMem->setText(result.startsWith(QLatin1Char('-')) ? result.mid(1)
-                                                        : QLatin1Char('-') + result);
 }
 
 void frmNumora::cmdMemRec1_Click() { txtNum1->setText(txtMem->text()); }

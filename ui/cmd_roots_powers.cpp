@@ -1,20 +1,16 @@
-// Square root, power and factorial. The square root writes the fixed-decimal
-// estimate first and, in "Very High Precision", replaces it by the refined
-// root; the power and the factorial call the engine (or doubles in "High
-// Precision") and write one text.
+// Square root, power and factorial. Each reads its operands with the
+// engine's one reading of numbers and writes one text into txtResult: the
+// result, or a fixed text saying why there is none.
 #include "ui/frmNumora.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QString>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "engine/engine.h"
-#include "engine/sqrt_steps.h"
 #include "fixeddec/fixeddec.h"
 #include "ui/command_support.h"
 
@@ -26,6 +22,7 @@ constexpr const char* kInputMustNotBeNegative = "Error - input must not be negat
 constexpr const char* kExponentNeeded = "Error - exponent needed";
 constexpr const char* kFactorialTooLarge = "Factorials greater than 1000! are not allowed";
 constexpr const char* kFactorialNeedsInteger = "Error - input must be an integer number <= 1000";
+constexpr const char* kFactorialNeedsWholeNumber = "Error - input must be a whole number from 0 to 1000";
 
 // The largest count whose factorial the command computes.
 constexpr double kLargestFactorial = 1000;
@@ -38,114 +35,123 @@ bool isPlainZero(const QString& text) {
            text == QLatin1String("0.00");
 }
 
-// For a text that isNumeric accepts: a "-" before a mantissa with a digit 1 to 9.
-bool denotesNegative(std::string_view numeric) {
-    const std::size_t first = numeric.find_first_not_of(' ');
-    if (first == std::string_view::npos || numeric[first] != '-') return false;
-    const std::string_view mantissa = numeric.substr(0, numeric.find_first_of("Ee"));
+bool isZero(const std::string& number) { return number.find_first_of("123456789") == std::string::npos; }
+
+// For a number text: a "-" before a mantissa with a digit 1 to 9.
+bool denotesNegative(std::string_view number) {
+    const std::size_t first = number.find_first_not_of(" \t\n\r\v\f");
+    if (first == std::string_view::npos || number[first] != '-') return false;
+    const std::string_view mantissa = number.substr(0, number.find_first_of("Ee"));
     return mantissa.find_first_of("123456789") != std::string_view::npos;
 }
 
-// For a text that isNumeric accepts: its value is above `limit`, counting a
-// positive value beyond the double's range as above.
-bool readsAbove(const std::string& numeric, double limit) {
-    try {
-        return textToDouble(numeric) > limit;
-    } catch (const ArithmeticOverflow&) {
-        return !denotesNegative(numeric);
+// The text the factorial command answers a typed text with before it
+// computes anything, or the empty text when the factorial may be computed.
+QString factorialRefusal(std::string_view typed) {
+    if (!isNumberText(typed)) return latin1(kFactorialNeedsInteger);
+    if (denotesNegative(typed)) return latin1(kFactorialNeedsWholeNumber);
+    // A first significant digit at 10^4 or beyond is far above 1000, however
+    // long the number is written out.
+    const std::string exponent = decimalExponent(typed);
+    if (exponent.front() != '-' && (exponent.size() > 1 || exponent.front() > '3')) {
+        return latin1(kFactorialTooLarge);
     }
+    return {};
 }
 
 }  // namespace
 
 void frmNumora::cmdSqRt_Click() {
     if (!correctSigFigs()) return;
-    const QString typed = txtNum1->text();
-    if (isPlainZero(typed)) {
+    if (isPlainZero(txtNum1->text())) {
         setResult(QStringLiteral("0"));
         return;
     }
-    const std::string number = toUtf8(typed);
-    if (!isNumeric(number)) {
+    std::string number;
+    try {
+        number = numberIn(*txtNum1);
+    } catch (const NotANumber&) {
+    } catch (const Failure& failure) {
+        setResult(failureText(failure));
+        return;
+    }
+    if (number.empty()) {
         setResult(latin1(kInputMustBeNumeric));
         return;
     }
-    // Neither the estimate nor the double root takes a negative number.
-    if (denotesNegative(number)) {
+    if (isZero(number)) {
+        setResult(QStringLiteral("0"));
+        return;
+    }
+    if (number.front() == '-') {
         setResult(latin1(kInputMustNotBeNegative));
         return;
     }
 
-    const bool veryHigh = optVHP->isChecked();
+    if (optVHP->isChecked()) {
+        // Every figure a digit of the true root, at most 100 of them.
+        std::int16_t count = 0;
+        const std::string setting = engineText(txtSigFigs->text());
+        setResult(resultOrFailureText([&] { return SquareRoot(count, number, setting); }));
+        txtNum1->setFocus();
+        return;
+    }
     try {
-        if (veryHigh && sqrt_steps::isPositiveNumberString(number)) {
-            // The exact root replaces the estimate, which may not exist for a
-            // number beyond the fixed decimal's range.
-            if (const auto first = resultUnlessFailure([&] { return sqrt_steps::estimate(number); })) {
-                setResult(*first);
-            }
-            std::int16_t count = 0;
-            setResult(fromUtf8(SquareRoot(count, number, toUtf8(txtSigFigs->text()))));
-        } else {
-            std::string root = sqrt_steps::estimate(number);
-            setResult(fromUtf8(root));
-            if (veryHigh) {
-                const std::int16_t count = sqrt_steps::figureCount(toUtf8(txtSigFigs->text()));
-                root = sqrt_steps::refine(count, number, std::move(root));
-                setResult(fromUtf8(root));
-            }
-        }
+        setResult(boxText(fixedSquareRoot(number)));
         txtNum1->setFocus();
     } catch (const Failure&) {
-        // The double root; where that fails too the command ends as it stands.
-        if (const auto fallback = resultUnlessFailure([&] { return sqrt_steps::doubleRoot(number); })) {
-            setResult(*fallback);
-        }
+        // Beyond the fixed decimal: the double root, 15 figures.
+        setResult(resultOrFailureText([&] { return doubleSquareRoot(number); }));
     }
 }
 
 void frmNumora::cmdPower_Click() {
     if (!correctSigFigs()) return;
-    const std::string base = toUtf8(txtNum1->text());
-    const std::string exponent = toUtf8(txtNum2->text());
-    if (!isNumeric(exponent)) {
+    std::string exponent;
+    try {
+        exponent = numberIn(*txtNum2);
+    } catch (const NotANumber&) {
+    } catch (const Failure& failure) {
+        setResult(failureText(failure));
+        return;
+    }
+    if (exponent.empty()) {
         setResult(latin1(kExponentNeeded));
         return;
     }
-
-    std::optional<QString> result;
-    if (highPrecision()) {
-        result = resultUnlessFailure(
-            [&] { return trimmedText(power(toFixedDecimal(base), toFixedDecimal(exponent))); });
-    } else {
-        std::int16_t count = sigFigsCount();
-        const std::string setting = toUtf8(txtSigFigs->text());
-        result = resultUnlessFailure(
-            [&] { return RTPower(count, base, exponent, setting, messageSinkOf(*this)); });
-    }
-    setResult(result.value_or(fromUtf8(kPowerOverflowText)));
+    setResult(resultOrFailureText([&] {
+        const std::string base = numberIn(*txtNum1);
+        if (base.empty()) throw NotANumber("power: no base");
+        try {
+            if (highPrecision()) return trimmedText(power(toFixedDecimal(base), toFixedDecimal(exponent)));
+            std::int16_t count = sigFigsCount();
+            return RTPower(count, base, exponent, engineText(txtSigFigs->text()), messageSinkOf(*this));
+        } catch (const Failure&) {
+            // Whatever stops the power (a range, zero to a negative power, a
+            // negative base with a fraction) says so with one text.
+            return std::string(kPowerOverflowText);
+        }
+    }));
     txtNum1->setFocus();
 }
 
 void frmNumora::cmdFac_Click() {
-    const std::string typed = toUtf8(txtNum1->text());
-    // The leading number stops at a comma ("1,500" reads as 1); the full
-    // reading below catches what it misses.
+    const std::string typed = engineText(txtNum1->text());
+    // The leading number stops at the first character that is no digit, so
+    // "1001abc" is already too large.
     if (leadingNumber(typed) > kLargestFactorial) {
         setResult(latin1(kFactorialTooLarge));
         return;
     }
-    if (!isNumeric(typed)) {
-        setResult(latin1(kFactorialNeedsInteger));
+    if (const QString refusal = factorialRefusal(typed); !refusal.isEmpty()) {
+        setResult(refusal);
         return;
     }
-    if (readsAbove(typed, kLargestFactorial)) {
-        setResult(latin1(kFactorialTooLarge));
-        return;
-    }
-    const auto factorial =
-        resultUnlessFailure([&] { return highPrecision() ? FactorialHP(typed) : FactorialUP(typed); });
-    if (factorial) setResult(*factorial);
+    setResult(resultOrFailureText([&] {
+        const std::string number = plainNumber(typed);
+        if (textToDouble(number) > kLargestFactorial) return std::string(kFactorialTooLarge);
+        return highPrecision() ? FactorialHP(number) : FactorialUP(number);
+    }));
 }
 
 }  // namespace calcora

@@ -13,11 +13,17 @@
 namespace calcora {
 namespace {
 
-// The browsers tried first, in this order.
-const char* const kBrowserCandidates[] = {
-    R"(C:\Program Files (x86)\Internet Explorer\iexplore.exe)",
-    R"(C:\Program Files\Internet Explorer\iexplore.exe)",
-};
+// The browsers tried first, in this order, where these paths mean anything:
+// elsewhere a relative path like these would run whatever file of that name
+// the current folder holds.
+QStringList browserCandidates() {
+#ifdef Q_OS_WIN
+    return {QStringLiteral(R"(C:\Program Files (x86)\Internet Explorer\iexplore.exe)"),
+            QStringLiteral(R"(C:\Program Files\Internet Explorer\iexplore.exe)")};
+#else
+    return {};
+#endif
+}
 
 constexpr const char* kNoBrowserMessage = "No web browser could be started.";
 
@@ -47,14 +53,13 @@ void frmNumora::cmdVisit_Click() {
     OpenInBrowser(QString::fromLatin1(kPageAddress));
 }
 
-// The two browser paths are tried in order; a start fails when the file is
-// not there or the process does not start. Where neither starts, the
+// In a Windows build the two browser paths are tried in order; a start fails
+// when the file is not there or the process does not start. Where neither starts, the
 // desktop's default browser gets the address; where nothing starts, the user
 // is told and the program goes on.
 void frmNumora::OpenInBrowser(const QString& address) {
     installDefaultWebSeams();
-    for (const char* candidate : kBrowserCandidates) {
-        const QString program = QString::fromLatin1(candidate);
+    for (const QString& program : browserCandidates()) {
         if (programExists(program) && startProgram(program, address)) return;
     }
     if (openUrl(address)) return;

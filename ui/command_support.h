@@ -1,11 +1,12 @@
 #pragma once
 // What every command handler needs between the boxes and the arithmetic: box
-// texts cross to the engine and back as UTF-8, a computation that fails ends
-// the command with every box as it was, and the engine's one message reaches
-// the user through the window's showMessage seam.
+// texts cross to the engine and back as UTF-8, every box is read as a number
+// by the engine's one reading, a computation that fails leaves one fixed
+// text in txtResult, and the engine's one message reaches the user through
+// the window's showMessage seam.
 
+#include <QLineEdit>
 #include <QString>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,29 +18,43 @@ namespace calcora {
 
 // A box text as the engine reads it. A character the engine cannot read as a
 // digit makes it fail with NotANumber, so nothing is lost by the encoding.
-inline std::string toUtf8(const QString& text) { return text.toStdString(); }
+[[nodiscard]] inline std::string engineText(const QString& text) { return text.toStdString(); }
 
-inline QString fromUtf8(std::string_view text) {
+[[nodiscard]] inline QString boxText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The text that `compute` returns, or nothing when it fails with a Failure.
-// The caller writes the text into txtResult as its last step, so a failed
-// command leaves every box untouched.
+// The number string a box holds (plainNumber): "" for an empty box,
+// NotANumber for a text that is no number, ArithmeticOverflow for one too
+// long to compute with.
+[[nodiscard]] inline std::string numberIn(const QLineEdit& box) { return plainNumber(engineText(box.text())); }
+
+// The text a failed computation leaves in txtResult: no number is
+// kNumericInputRequired, a value or length beyond range the overflow text, a
+// zero divisor kDivideByZero.
+[[nodiscard]] inline QString failureText(const Failure& failure) {
+    if (dynamic_cast<const ArithmeticOverflow*>(&failure)) return boxText(kPowerOverflowText);
+    if (dynamic_cast<const DivisionByZero*>(&failure)) return QString::fromLatin1(kDivideByZero);
+    return QString::fromLatin1(kNumericInputRequired);
+}
+
+// The text that `compute` returns, or failureText of its failure. The caller
+// writes it into txtResult as its last step, so a failed command shows no
+// partial result and never leaves an earlier answer standing.
 template <typename Compute>
-std::optional<QString> resultUnlessFailure(Compute&& compute) {
+[[nodiscard]] QString resultOrFailureText(Compute&& compute) {
     try {
-        return fromUtf8(compute());
-    } catch (const Failure&) {
-        return std::nullopt;
+        return boxText(compute());
+    } catch (const Failure& failure) {
+        return failureText(failure);
     }
 }
 
 // Hands the engine's messages to the window's showMessage seam as it stands
 // when the message comes (tests replace the seam after construction).
-inline MessageSink messageSinkOf(const frmNumora& window) {
+[[nodiscard]] inline MessageSink messageSinkOf(const frmNumora& window) {
     return [&window](std::string_view message) {
-        if (window.showMessage) window.showMessage(fromUtf8(message));
+        if (window.showMessage) window.showMessage(boxText(message));
     };
 }
 

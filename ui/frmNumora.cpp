@@ -14,6 +14,13 @@
 #include <QStringList>
 #include <QStyle>
 
+#include "ui/accessible_names.h"
+#include "ui/keyboard.h"
+#include "ui/long_text_view.h"
+#include "ui/result_tool_tip.h"
+#include "ui/screen_fit.h"
+#include "ui/twips.h"
+
 // The icon lives in the library's resources, which a static library must
 // register itself; the macro has to be used outside any namespace.
 static void initCalcoraResources() { Q_INIT_RESOURCE(calcora); }
@@ -22,7 +29,7 @@ namespace calcora {
 namespace {
 
 const QColor kBackground(192, 192, 255);
-const QSize kClientSizeAtStart(515, 336);  // 7725 by 5040 twips
+const QSize kClientSizeAtStart(twips::toPixels(7725), twips::toPixels(5040));
 constexpr double kWindowFontPoints = 9.75;
 
 }  // namespace
@@ -47,12 +54,20 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
 
     createControls();
     connect(txtResult, &QLineEdit::textChanged, this, &frmNumora::txtResult_Change);
+    // On top of the designed window, for the keyboard and screen readers.
+    // After createControls, so that these connections run after the handlers'.
+    installShortcuts(*this);
+    installCommandRepeat(*this);
+    describeControls(*this);
+    showWrittenTextsFromStart(*this);
+    installResultDigitCount(*this);
 
     resize(kClientSizeAtStart);
     if (const QScreen* screen = this->screen()) {
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, kClientSizeAtStart,
                                         screen->availableGeometry()));
     }
+    fitWhenFirstShown(*this);
 
     showMessage = [this](const QString& text) {
         QMessageBox box(this);

@@ -22,7 +22,7 @@ constexpr int kMostSigFigs = 500;
 // number (empty, letters, beyond a double's range).
 std::optional<double> settingValue(const QLineEdit& box) {
     try {
-        return std::floor(textToDouble(toUtf8(box.text())));
+        return std::floor(textToDouble(engineText(box.text())));
     } catch (const Failure&) {
         return std::nullopt;
     }

@@ -26,6 +26,18 @@ void requireNumberString(std::string_view magnitude, const char* who) {
     }
 }
 
+// LargeAdd("-", a, b) as the division reads it: only the sign of a negative
+// difference matters, so one that would be a character too long to return
+// ("-" and 32,767 digits; a difference never carries) stands as "-".
+std::string trialDifference(const std::string& a, const std::string& b) {
+    try {
+        return LargeAdd("-", a, b);
+    } catch (const ArithmeticOverflow&) {
+        if (a.size() > static_cast<std::size_t>(limits::kMaxCount) || b.size() > static_cast<std::size_t>(limits::kMaxCount)) throw;
+        return "-";
+    }
+}
+
 // The position (from 1) of the first "." in s, 0 when there is none.
 std::int16_t pointPosition(std::string_view s) {
     const std::size_t at = s.find('.');
@@ -96,7 +108,7 @@ std::string multiply(std::string_view Num1StrIn, std::string_view Num2StrIn) {
         if (carry > 0) reversedRow.push_back(static_cast<char>('0' + carry));
         const std::string row(reversedRow.rbegin(), reversedRow.rend());
         total = LargeAdd("+", total, ShiftDecPoint(row, s));
-        lengthOf(total, "running total");
+        limits::requireLength(total, "running total");
     }
 
     // 5. Normalisation.
@@ -139,21 +151,10 @@ std::string divide(bool NSR, std::int16_t SF, std::string_view NIN, std::string_
         E = toCount(-(L - P), "E");
         N = StripFrontZeros(RemoveDP(N, P, L));
     }
-    // 5. Divisor to whole digits, with the mended cut.
+    // 5. Divisor to whole digits, every digit kept.
     D = StripFrontZeros(D);
     if (std::int16_t P = pointPosition(D); P > 0) {
-        std::int16_t L = lengthOf(D, "L");
-        std::int32_t keep = 0;
-        if (P > 1) {
-            keep = SF - (P - 1);
-        } else {
-            std::int32_t zeros = 0;
-            while (P + zeros < L && D[static_cast<std::size_t>(P + zeros)] == '0') ++zeros;
-            keep = zeros + SF;
-        }
-        keep = std::clamp<std::int32_t>(keep, 0, L - P);
-        D = D.substr(0, static_cast<std::size_t>(P + keep));
-        L = lengthOf(D, "L");
+        const std::int16_t L = lengthOf(D, "L");
         E = toCount(E + (L - P), "E");
         D = StripFrontZeros(RemoveDP(D, P, L));
     }
@@ -193,7 +194,7 @@ std::string divide(bool NSR, std::int16_t SF, std::string_view NIN, std::string_
         } else {
             window = remainder + bringDown();
         }
-        if (LargeAdd("-", window, D)[0] == '-') {
+        if (trialDifference(window, D)[0] == '-') {
             window += bringDown();
             if (k > 1) {
                 quotient += "0";
@@ -206,7 +207,7 @@ std::string divide(bool NSR, std::int16_t SF, std::string_view NIN, std::string_
         while (remainder[0] != '-') {
             kept = remainder;
             counter = toCount(counter + 1, "counter");
-            remainder = LargeAdd("-", remainder, D);
+            remainder = trialDifference(remainder, D);
         }
         remainder = kept;
         quotient += std::to_string(counter - 1);
@@ -216,7 +217,7 @@ std::string divide(bool NSR, std::int16_t SF, std::string_view NIN, std::string_
     // 10. Placing the point.
     if (E > 0) E = toCount(E + 1, "E");
     std::string text = ShiftDecPoint(quotient, E);
-    lengthOf(text, "placed quotient");
+    limits::requireLength(text, "placed quotient");
     // 11. Normalisation.
     if (text.find('.') != std::string::npos) text = StripEndZeros(text);
     text = StripPointOffRight(text);

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/outcome.h"
+#include "tests/support/exact.h"
+#include "tests/support/number_text.h"
+#include "tests/support/outcome.h"
 
 namespace calcora {
 namespace {
@@ -20,93 +22,17 @@ using namespace testing_support;
 // No cut can apply at this count: every point stands before it.
 constexpr std::int16_t kNoCut = 32767;
 
-Outcome power(std::string_view base, std::string_view exponent, std::int16_t sf = kNoCut,
+Outcome<> power(std::string_view base, std::string_view exponent, std::int16_t sf = kNoCut,
               std::string_view setting = "50") {
     return capture([&] { return RTPower(sf, base, exponent, setting, {}); });
 }
 
-Outcome literalLoop(std::string_view base, int n) {
+Outcome<> literalLoop(std::string_view base, int n) {
     return capture([&] {
         std::string product = "1";
         for (int i = 0; i < n; ++i) product = LargeMultiply(product, base);
         return product;
     });
-}
-
-// ---- Oracle: exact decimal products on base-10^9 limbs ----------------------
-
-using Limbs = std::vector<std::uint64_t>;
-constexpr std::uint64_t kLimbBase = 1'000'000'000;
-
-struct Decimal {
-    bool negative = false;
-    Limbs magnitude;           // lowest limb first
-    std::int64_t places = 0;   // digits after the point
-};
-
-Decimal parse(std::string_view text) {
-    Decimal d;
-    std::string plain;
-    bool afterPoint = false;
-    for (const char c : text) {
-        if (c == '-') {
-            d.negative = true;
-        } else if (c == '.') {
-            afterPoint = true;
-        } else if (c >= '0' && c <= '9') {
-            plain += c;
-            if (afterPoint) ++d.places;
-        }
-    }
-    for (std::size_t end = plain.size(); end > 0;) {
-        const std::size_t begin = end >= 9 ? end - 9 : 0;
-        d.magnitude.push_back(std::stoull(plain.substr(begin, end - begin)));
-        end = begin;
-    }
-    while (!d.magnitude.empty() && d.magnitude.back() == 0) d.magnitude.pop_back();
-    return d;
-}
-
-Decimal times(const Decimal& a, const Decimal& b) {
-    Decimal r;
-    r.negative = a.negative != b.negative;
-    r.places = a.places + b.places;
-    std::vector<std::uint64_t> columns(a.magnitude.size() + b.magnitude.size() + 1, 0);
-    for (std::size_t i = 0; i < a.magnitude.size(); ++i) {
-        std::uint64_t carry = 0;
-        for (std::size_t j = 0; j < b.magnitude.size(); ++j) {
-            const std::uint64_t v = columns[i + j] + a.magnitude[i] * b.magnitude[j] + carry;
-            columns[i + j] = v % kLimbBase;
-            carry = v / kLimbBase;
-        }
-        for (std::size_t k = i + b.magnitude.size(); carry != 0; ++k) {
-            const std::uint64_t v = columns[k] + carry;
-            columns[k] = v % kLimbBase;
-            carry = v / kLimbBase;
-        }
-    }
-    while (!columns.empty() && columns.back() == 0) columns.pop_back();
-    r.magnitude = std::move(columns);
-    return r;
-}
-
-// The product's text as the engine writes it: "-" only when not zero, no
-// leading zeros (".25"), no trailing fraction zeros or point, "0" for zero.
-std::string decimalText(const Decimal& d) {
-    if (d.magnitude.empty()) return "0";
-    std::string digits = std::to_string(d.magnitude.back());
-    for (std::size_t i = d.magnitude.size() - 1; i-- > 0;) {
-        const std::string part = std::to_string(d.magnitude[i]);
-        digits += std::string(9 - part.size(), '0') + part;
-    }
-    const auto places = static_cast<std::size_t>(d.places);
-    if (digits.size() <= places) digits.insert(0, places - digits.size() + 1, '0');
-    std::string out = digits.substr(0, digits.size() - places);
-    std::string fraction = digits.substr(digits.size() - places);
-    fraction.erase(fraction.find_last_not_of('0') + 1);
-    out.erase(0, out.find_first_not_of('0') == std::string::npos ? out.size() : out.find_first_not_of('0'));
-    if (!fraction.empty()) out += "." + fraction;
-    return (d.negative ? "-" : "") + out;
 }
 
 // ---- Edge cases -------------------------------------------------------------
@@ -116,10 +42,10 @@ struct Row {
     std::string base;
     std::string exponent;
     std::int16_t sf;
-    Outcome want;
+    Outcome<> want;
 };
 
-const Outcome kOverflowText{Kind::Text, std::string(kPowerOverflowText)};
+const Outcome<> kOverflowText = text(std::string(kPowerOverflowText));
 
 TEST(RTPower, EdgeCases) {
     const std::vector<Row> rows = {
@@ -154,19 +80,19 @@ TEST(RTPower, EdgeCases) {
         {"negative base, fractional exponent", "-8", "0.3", 50, kOverflowText},
         {"base not a number in doubles", "abc", "1.5", 50, kOverflowText},
         {"base beyond the fixed decimal", "1" + std::string(30, '0'), "1.5", 50, kOverflowText},
-        {"zero base to minus one", "0", "-1", 50, {Kind::Overflow, ""}},
-        {"exponent beyond 32 bits", "2", "1E10", 50, {Kind::Overflow, ""}},
-        {"exponent beyond 32 bits, negative", "2", "-3000000000", 50, {Kind::Overflow, ""}},
+        {"zero base to minus one", "0", "-1", 50, kOverflow},
+        {"exponent beyond 32 bits", "2", "1E10", 50, kOverflow},
+        {"exponent beyond 32 bits, negative", "2", "-3000000000", 50, kOverflow},
         {"exponent just inside 32 bits", "2", "2147483647", 50, kOverflowText},
-        {"exponent unreadable", "2", "abc", 50, {Kind::NaN, ""}},
-        {"exponent empty", "2", "", 50, {Kind::NaN, ""}},
-        {"negative base to the half", "-4", "0.5", 50, {Kind::Invalid, ""}},
-        {"base not a number, whole exponent", "2a", "3", 50, {Kind::NaN, ""}},
-        {"300-digit base to 120", std::string(300, '7'), "120", 50, {Kind::Overflow, ""}},
+        {"exponent unreadable", "2", "abc", 50, kNaN},
+        {"exponent empty", "2", "", 50, kNaN},
+        {"negative base to the half", "-4", "0.5", 50, kInvalid},
+        {"base not a number, whole exponent", "2a", "3", 50, kNaN},
+        {"300-digit base to 120", std::string(300, '7'), "120", 50, kOverflow},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const Outcome got = power(row.base, row.exponent, row.sf);
+        const Outcome<> got = power(row.base, row.exponent, row.sf);
         EXPECT_EQ(got, row.want) << describe(got) << " instead of " << describe(row.want);
     }
 }
@@ -216,11 +142,15 @@ TEST(RTPower, WholePowersAgainstRepeatedExactMultiplication) {
         if (coin(rng) == 0) base.insert(0, "-");
         if (coin(rng) == 0 && base.size() > 3) base.insert(2, ",");
 
-        Decimal exact = parse("1");
-        const Decimal factor = parse(base);
-        for (int i = 0; i < n; ++i) exact = times(exact, factor);
-        const Outcome got = power(base, std::to_string(n));
-        ASSERT_EQ(got, text(decimalText(exact)))
+        // The exact power by repeated multiplication (tests/support), written
+        // as the engine writes products.
+        const Operand operand = split(base);
+        Exact factor = *parseMagnitude(operand.magnitude);
+        if (operand.negative) factor = negated(factor);
+        Exact exact = fromInteger(1);
+        for (int i = 0; i < n; ++i) exact = multiply(exact, factor);
+        const Outcome<> got = power(base, std::to_string(n));
+        ASSERT_EQ(got, text(plainText(exact)))
             << "seed " << kSeed << ", base \"" << base << "\" to " << n << ": " << describe(got);
     }
 }
@@ -247,8 +177,8 @@ TEST(RTPower, AgreesWithTheLiteralLoopAtTheLengthLimit) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Outcome loop = literalLoop(c.base, c.n);
-        const Outcome got = power(c.base, std::to_string(c.n));
+        const Outcome<> loop = literalLoop(c.base, c.n);
+        const Outcome<> got = power(c.base, std::to_string(c.n));
         EXPECT_EQ(got, loop) << describe(got) << " instead of " << describe(loop);
     }
 }
@@ -261,8 +191,8 @@ TEST(RTPower, AgreesWithTheLiteralLoopForOddBases) {
     for (const std::string& base : bases) {
         for (const int n : {1, 2, 3, 7, 120}) {
             SCOPED_TRACE("base \"" + base + "\" to " + std::to_string(n));
-            const Outcome loop = literalLoop(base, n);
-            const Outcome got = power(base, std::to_string(n));
+            const Outcome<> loop = literalLoop(base, n);
+            const Outcome<> got = power(base, std::to_string(n));
             EXPECT_EQ(got, loop) << describe(got) << " instead of " << describe(loop);
         }
     }

@@ -1,16 +1,19 @@
 // SquareRoot: the edge cases as a table, the figure-count setting, and a
 // differential check of positive number strings against a long-hand
-// (pencil-and-paper) square root on base-10^9 integers written here.
+// (pencil-and-paper) square root.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/outcome.h"
+#include "tests/support/exact.h"
+#include "tests/support/number_text.h"
+#include "tests/support/outcome.h"
 
 namespace calcora {
 namespace {
@@ -20,7 +23,7 @@ namespace {
 using namespace testing_support;
 
 // The outcome of a call and the SF it left behind.
-struct RootOutcome : Outcome {
+struct RootOutcome : Outcome<> {
     std::int16_t sf = 0;
 };
 
@@ -31,92 +34,12 @@ RootOutcome squareRoot(std::string_view value, std::string_view setting, std::in
     return out;
 }
 
-// ---- Oracle: the long-hand square root --------------------------------------
+// ---- Oracle: the long-hand square root (tests/support/exact.h) ------------
 
-// A non-negative integer in base-10^9 limbs, lowest first; no zero limb on top.
-using Limbs = std::vector<std::uint64_t>;
-constexpr std::uint64_t kLimbBase = 1'000'000'000;
-
-void trim(Limbs& a) {
-    while (!a.empty() && a.back() == 0) a.pop_back();
-}
-
-Limbs mulAdd(const Limbs& a, std::uint64_t m, std::uint64_t add) {
-    Limbs r;
-    std::uint64_t carry = add;
-    for (const std::uint64_t limb : a) {
-        const std::uint64_t v = limb * m + carry;
-        r.push_back(v % kLimbBase);
-        carry = v / kLimbBase;
-    }
-    while (carry != 0) {
-        r.push_back(carry % kLimbBase);
-        carry /= kLimbBase;
-    }
-    trim(r);
-    return r;
-}
-
-int compare(const Limbs& a, const Limbs& b) {
-    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    for (std::size_t i = a.size(); i-- > 0;) {
-        if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
-    }
-    return 0;
-}
-
-// a − b for a ≥ b.
-Limbs subtract(const Limbs& a, const Limbs& b) {
-    Limbs r = a;
-    std::uint64_t borrow = 0;
-    for (std::size_t i = 0; i < r.size(); ++i) {
-        const std::uint64_t sub = (i < b.size() ? b[i] : 0) + borrow;
-        borrow = r[i] < sub;
-        r[i] = borrow ? r[i] + kLimbBase - sub : r[i] - sub;
-    }
-    trim(r);
-    return r;
-}
-
-// The root of a positive number string (digits and at most one point)
-// truncated to `figures` significant figures, in the engine's text form.
-// Pairs of digits are brought down from the point outwards; each root digit x
-// is the largest with (20·p + x)·x ≤ the remainder, p the root so far.
+// The root of a positive number string truncated to `figures` significant
+// figures, in the engine's text form.
 std::string longHandRoot(const std::string& number, int figures) {
-    std::string integer = number.substr(0, number.find('.'));
-    std::string fraction = number.find('.') == std::string::npos ? "" : number.substr(number.find('.') + 1);
-    if (integer.size() % 2 != 0) integer.insert(0, "0");
-    if (fraction.size() % 2 != 0) fraction += '0';
-    const std::size_t integerPairs = integer.size() / 2;
-    const std::string digits = integer + fraction;
-
-    Limbs remainder, root;
-    std::string rootDigits;  // integerPairs of them stand before the point
-    int significant = 0;
-    for (std::size_t pair = 0; significant < figures || pair < integerPairs; ++pair) {
-        const std::uint64_t down =
-            2 * pair < digits.size() ? static_cast<std::uint64_t>((digits[2 * pair] - '0') * 10 + (digits[2 * pair + 1] - '0')) : 0;
-        remainder = mulAdd(remainder, 100, down);
-        const Limbs twenty = mulAdd(root, 20, 0);
-        int x = 9;
-        Limbs take;
-        for (; x > 0; --x) {
-            take = mulAdd(mulAdd(twenty, 1, static_cast<std::uint64_t>(x)), static_cast<std::uint64_t>(x), 0);
-            if (compare(take, remainder) <= 0) break;
-        }
-        if (x > 0) remainder = subtract(remainder, take);
-        root = mulAdd(root, 10, static_cast<std::uint64_t>(x));
-        // Past the figure count the integer digits are zeros (a truncation).
-        const bool counted = significant > 0 || x != 0;
-        rootDigits += significant < figures ? static_cast<char>('0' + x) : '0';
-        if (counted) ++significant;
-    }
-    std::string text = rootDigits.substr(0, integerPairs);
-    text.erase(0, text.find_first_not_of('0') == std::string::npos ? text.size() : text.find_first_not_of('0'));
-    std::string tail = rootDigits.substr(integerPairs);
-    tail.erase(tail.find_last_not_of('0') + 1);
-    if (!tail.empty()) text += "." + tail;
-    return text;
+    return plainText(testing_support::squareRoot(*parseNumberString(number), figures));
 }
 
 // ---- Edge cases -------------------------------------------------------------
@@ -135,50 +58,50 @@ const std::string kRootTwo100 =
 
 TEST(SquareRoot, EdgeCases) {
     const std::vector<Row> rows = {
-        {"perfect square", "4", "50", Kind::Text, "2", 50},
-        {"commas removed", "1,000,000", "50", Kind::Text, "1000", 50},
-        {"spaces removed", " 4 00 ", "50", Kind::Text, "20", 50},
-        {"two at fifty", "2", "50", Kind::Text, "1.4142135623730950488016887242096980785696718753769", 50},
-        {"setting capped at 100", "2", "500", Kind::Text, kRootTwo100, 100},
-        {"fractional setting rounds down", "2", "45.7", Kind::Text, "1.41421356237309504880168872420969807856967187", 45},
-        {"quarter gives point five", "0.25", "50", Kind::Text, ".5", 50},
-        {"leading point", ".25", "50", Kind::Text, ".5", 50},
-        {"trailing point", "16.", "50", Kind::Text, "4", 50},
-        {"leading and trailing zeros", "0016.000", "50", Kind::Text, "4", 50},
-        {"root has integer zeros", "1" + std::string(60, '0'), "30", Kind::Text, "1" + std::string(30, '0'), 30},
-        {"tiny number string", "." + std::string(39, '0') + "1", "50", Kind::Text, "." + std::string(19, '0') + "1", 50},
-        {"beyond the fixed decimal", "100000000000000000000000000000", "50", Kind::Text,
+        {"perfect square", "4", "50", Kind::Value, "2", 50},
+        {"commas removed", "1,000,000", "50", Kind::Value, "1000", 50},
+        {"spaces removed", " 4 00 ", "50", Kind::Value, "20", 50},
+        {"two at fifty", "2", "50", Kind::Value, "1.4142135623730950488016887242096980785696718753769", 50},
+        {"setting capped at 100", "2", "500", Kind::Value, kRootTwo100, 100},
+        {"fractional setting rounds down", "2", "45.7", Kind::Value, "1.41421356237309504880168872420969807856967187", 45},
+        {"quarter gives point five", "0.25", "50", Kind::Value, ".5", 50},
+        {"leading point", ".25", "50", Kind::Value, ".5", 50},
+        {"trailing point", "16.", "50", Kind::Value, "4", 50},
+        {"leading and trailing zeros", "0016.000", "50", Kind::Value, "4", 50},
+        {"root has integer zeros", "1" + std::string(60, '0'), "30", Kind::Value, "1" + std::string(30, '0'), 30},
+        {"tiny number string", "." + std::string(39, '0') + "1", "50", Kind::Value, "." + std::string(19, '0') + "1", 50},
+        {"beyond the fixed decimal", "100000000000000000000000000000", "50", Kind::Value,
          "316227766016837.93319988935444327185337195551393252", 50},
-        {"longer than SF + 1 characters", "2." + std::string(58, '0'), "50", Kind::Text,
+        {"longer than SF + 1 characters", "2." + std::string(58, '0'), "50", Kind::Value,
          "1.4142135623730950488016887242096980785696718753769", 50},
-        {"just below a square", "99", "30", Kind::Text, "9.94987437106619954734479821001", 30},
-        {"zero through the fallback", "0", "50", Kind::Text, "0", -7},
-        {"zero with zeros", "0.00", "50", Kind::Text, "0", -7},
-        {"negative zero", "-0", "50", Kind::Text, "0", -7},
-        {"exponent form too small for the fixed decimal", "1E-40", "50", Kind::Text, "1E-20", -7},
-        {"exponent form takes the double root", "1E5", "50", Kind::Text, "316.227766016838", 50},
-        {"plus sign takes the steps and fallback", "+4", "50", Kind::Text, "2", 50},
-        {"long plus text falls back, not a quarter", "+2." + std::string(58, '0'), "50", Kind::Text,
+        {"just below a square", "99", "30", Kind::Value, "9.94987437106619954734479821001", 30},
+        {"zero through the fallback", "0", "50", Kind::Value, "0", -7},
+        {"zero with zeros", "0.00", "50", Kind::Value, "0", -7},
+        {"negative zero", "-0", "50", Kind::Value, "0", -7},
+        {"exponent form too small for the fixed decimal", "1E-40", "50", Kind::Value, "1E-20", -7},
+        {"exponent form takes the double root", "1E5", "50", Kind::Value, "316.227766016838", 50},
+        {"plus sign takes the steps and fallback", "+4", "50", Kind::Value, "2", 50},
+        {"long plus text falls back, not a quarter", "+2." + std::string(58, '0'), "50", Kind::Value,
          "1.4142135623731", 50},
-        {"negative number", "-4", "50", Kind::Invalid, "", -7},
-        {"negative fraction", "-0.25", "50", Kind::Invalid, "", -7},
-        {"negative exponent form", "-1E-40", "50", Kind::Invalid, "", -7},
-        {"not a number", "abc", "50", Kind::NaN, "", -7},
-        {"empty text", "", "50", Kind::NaN, "", -7},
-        {"lone point", ".", "50", Kind::NaN, "", -7},
-        {"two points", "1.2.3", "50", Kind::NaN, "", -7},
-        {"setting not a number", "2", "abc", Kind::NaN, "", -7},
-        {"empty setting", "2", "", Kind::NaN, "", -7},
-        {"setting below one", "2", "0.9", Kind::Invalid, "", -7},
-        {"negative setting", "2", "-5", Kind::Invalid, "", -7},
+        {"negative number", "-4", "50", Kind::InvalidArgument, "", -7},
+        {"negative fraction", "-0.25", "50", Kind::InvalidArgument, "", -7},
+        {"negative exponent form", "-1E-40", "50", Kind::InvalidArgument, "", -7},
+        {"not a number", "abc", "50", Kind::NotANumber, "", -7},
+        {"empty text", "", "50", Kind::NotANumber, "", -7},
+        {"lone point", ".", "50", Kind::NotANumber, "", -7},
+        {"two points", "1.2.3", "50", Kind::NotANumber, "", -7},
+        {"setting not a number", "2", "abc", Kind::NotANumber, "", -7},
+        {"empty setting", "2", "", Kind::NotANumber, "", -7},
+        {"setting below one", "2", "0.9", Kind::InvalidArgument, "", -7},
+        {"negative setting", "2", "-5", Kind::InvalidArgument, "", -7},
         {"setting beyond 16 bits", "2", "1E10", Kind::Overflow, "", -7},
-        {"zero ignores a bad setting", "0", "abc", Kind::Text, "0", -7},
+        {"zero ignores a bad setting", "0", "abc", Kind::Value, "0", -7},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const RootOutcome out = squareRoot(row.value, row.setting);
         EXPECT_EQ(static_cast<int>(out.kind), static_cast<int>(row.kind));
-        EXPECT_EQ(out.text, row.text);
+        EXPECT_EQ(out.value.value_or(""), row.text);
         EXPECT_EQ(out.sf, row.sf);
     }
 }
@@ -190,19 +113,19 @@ TEST(SquareRoot, FormerlyWrongFiguresAreNowRight) {
     for (const auto& [value, setting] : cases) {
         SCOPED_TRACE(value + " at " + setting);
         const int figures = std::stoi(setting);
-        EXPECT_EQ(squareRoot(value, setting).text, longHandRoot(value, figures));
+        EXPECT_EQ(squareRoot(value, setting).value.value_or(""), longHandRoot(value, figures));
     }
     // "0.005" now has the full fifty figures, not the 28-figure estimate.
-    EXPECT_EQ(squareRoot("0.005", "50").text, ".070710678118654752440084436210484903928483593768847");
+    EXPECT_EQ(squareRoot("0.005", "50").value.value_or(""), ".070710678118654752440084436210484903928483593768847");
 }
 
 TEST(SquareRoot, LongestNumberAndOnePast) {
     const std::string longest = "4" + std::string(32764, '0') + ".0";  // 32,767 characters
     const RootOutcome root = squareRoot(longest, "30");
-    EXPECT_TRUE(root.text == "2" + std::string(16382, '0')) << root.text.size() << " characters";
+    EXPECT_TRUE(root.value.value_or("") == "2" + std::string(16382, '0')) << root.value.value_or("").size() << " characters";
     EXPECT_EQ(squareRoot(longest + "0", "30").kind, Kind::Overflow);
     // Separators do not count towards the length.
-    EXPECT_EQ(squareRoot(longest + ", , ,", "30").kind, Kind::Text);
+    EXPECT_EQ(squareRoot(longest + ", , ,", "30").kind, Kind::Value);
 }
 
 TEST(SquareRoot, PerfectSquaresAndTheirNeighbours) {
@@ -212,7 +135,7 @@ TEST(SquareRoot, PerfectSquaresAndTheirNeighbours) {
              {"1" + std::string(k, '0'), std::string(k, '9'), "1" + std::string(k - 1, '0') + "1",
               "." + std::string(k, '9'), "." + std::string(k - 1, '0') + "1"}) {
             SCOPED_TRACE(value);
-            EXPECT_EQ(squareRoot(value, "100").text, longHandRoot(value, 100));
+            EXPECT_EQ(squareRoot(value, "100").value.value_or(""), longHandRoot(value, 100));
         }
     }
 }
@@ -240,7 +163,7 @@ TEST(SquareRoot, DifferentialAgainstLongHandRoot) {
             }
             const RootOutcome got = squareRoot(value, std::to_string(figures));
             const std::string want = longHandRoot(value, figures);
-            ASSERT_EQ(got.text, want) << "seed " << kSeed << ", value \"" << value << "\", setting " << figures;
+            ASSERT_EQ(got.value.value_or(""), want) << "seed " << kSeed << ", value \"" << value << "\", setting " << figures;
             ASSERT_EQ(got.sf, figures);
             ++checked;
         }

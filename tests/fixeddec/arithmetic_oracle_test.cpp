@@ -1,8 +1,8 @@
-// Fixed-decimal arithmetic and text reading against an exact rational oracle.
-// The oracle works on decimal digit strings, one digit at a time, so it shares
-// nothing with the 32-bit limbs of the library. For a rational N/D it finds
-// the largest scale s ≤ 28 where floor(N·10^s / D) fits in 96 bits and rounds
-// there, a tie to the even digit, never past 2^96 − 1.
+// Fixed-decimal arithmetic and text reading against the exact rational oracle
+// of tests/support (nearestFixed). The oracle works on decimal digits, one at
+// a time, so it shares nothing with the 32-bit limbs of the library. For a
+// rational N/D it finds the largest scale s ≤ 28 where floor(N·10^s / D) fits
+// in 96 bits and rounds there, a tie to the even digit, never past 2^96 − 1.
 
 #include <gtest/gtest.h>
 
@@ -14,137 +14,21 @@
 #include <vector>
 
 #include "fixeddec/fixeddec.h"
+#include "tests/support/exact.h"
+#include "tests/support/fixed_rounding.h"
+#include "tests/support/fixed_value.h"
 
 namespace calcora {
 namespace {
 
-// ---- Non-negative integers as decimal digit strings ------------------------
+using namespace testing_support;
+using testing_support::describe;  // beside the overload below
 
-using Digits = std::string;  // no leading zeros; "0" for zero
+// Same value, a zero's sign aside.
+bool sameValue(const FixedDecimal& actual, const FixedValue& expected) { return exactOf(actual) == expected.value; }
 
-Digits norm(std::string s) {
-    const auto first = s.find_first_not_of('0');
-    return first == std::string::npos ? "0" : s.substr(first);
-}
-
-int cmp(const Digits& a, const Digits& b) {
-    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    return a < b ? -1 : (a == b ? 0 : 1);
-}
-
-Digits add(const Digits& a, const Digits& b) {
-    std::string r;
-    int carry = 0;
-    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry; ++i) {
-        int s = carry;
-        if (i < a.size()) s += a[a.size() - 1 - i] - '0';
-        if (i < b.size()) s += b[b.size() - 1 - i] - '0';
-        r += static_cast<char>('0' + s % 10);
-        carry = s / 10;
-    }
-    std::reverse(r.begin(), r.end());
-    return norm(r);
-}
-
-Digits sub(const Digits& a, const Digits& b) {  // a ≥ b
-    std::string r;
-    int borrow = 0;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        int s = a[a.size() - 1 - i] - '0' - borrow;
-        if (i < b.size()) s -= b[b.size() - 1 - i] - '0';
-        borrow = s < 0;
-        r += static_cast<char>('0' + (s + 10) % 10);
-    }
-    std::reverse(r.begin(), r.end());
-    return norm(r);
-}
-
-Digits mul(const Digits& a, const Digits& b) {
-    std::vector<int> acc(a.size() + b.size(), 0);
-    for (std::size_t i = 0; i < a.size(); ++i)
-        for (std::size_t j = 0; j < b.size(); ++j)
-            acc[i + j + 1] += (a[i] - '0') * (b[j] - '0');
-    for (std::size_t k = acc.size() - 1; k > 0; --k) {
-        acc[k - 1] += acc[k] / 10;
-        acc[k] %= 10;
-    }
-    std::string r;
-    for (int d : acc) r += static_cast<char>('0' + d);
-    return norm(r);
-}
-
-Digits shifted(const Digits& a, int zeros) { return a == "0" ? a : a + std::string(zeros, '0'); }
-
-// Long division, one quotient digit at a time by repeated subtraction.
-std::pair<Digits, Digits> divmod(const Digits& n, const Digits& d) {
-    std::string q;
-    Digits r = "0";
-    for (char c : n) {
-        r = norm(r + c);
-        int digit = 0;
-        while (cmp(r, d) >= 0) {
-            r = sub(r, d);
-            ++digit;
-        }
-        q += static_cast<char>('0' + digit);
-    }
-    return {norm(q), r};
-}
-
-bool isOdd(const Digits& a) { return (a.back() - '0') % 2 == 1; }
-
-const Digits kMax = "79228162514264337593543950335";
-
-Digits magnitudeDigits(const FixedDecimal& x) {
-    const Digits two32 = "4294967296";
-    return add(mul(add(mul(std::to_string(x.hi()), two32), std::to_string(x.mid())), two32),
-               std::to_string(x.lo()));
-}
-
-// ---- The expected result ----------------------------------------------------
-
-struct Expected {
-    Digits magnitude;
-    int scale = 0;
-    bool negative = false;
-};
-
-// The nearest fixed decimal to ±N/D; nothing when the integer part is too large.
-std::optional<Expected> nearestFixed(const Digits& n, const Digits& d, bool negative) {
-    const Digits q28 = divmod(shifted(n, 28), d).first;
-    int scale = 28;
-    Digits q = q28;
-    // floor(N·10^s/D) is floor(N·10^28/D) with 28 − s digits dropped.
-    while (cmp(q, kMax) > 0) {
-        if (scale == 0) return std::nullopt;
-        --scale;
-        q = q28.size() > static_cast<std::size_t>(28 - scale)
-                ? q28.substr(0, q28.size() - static_cast<std::size_t>(28 - scale))
-                : "0";
-    }
-    const Digits rem = sub(shifted(n, scale), mul(q, d));
-    const int c = cmp(add(rem, rem), d);
-    if (c > 0 || (c == 0 && isOdd(q))) {
-        q = add(q, "1");
-        if (cmp(q, kMax) > 0) q = kMax;
-    }
-    return Expected{q, scale, negative && q != "0"};
-}
-
-std::string describe(const FixedDecimal& x) {
-    return (x.negative() ? "-" : "+") + magnitudeDigits(x) + "e-" + std::to_string(x.scale());
-}
-
-std::string describe(const Expected& e) {
-    return (e.negative ? "-" : "+") + e.magnitude + "e-" + std::to_string(e.scale);
-}
-
-// Same value: m1·10^s2 = m2·10^s1 and the same sign.
-bool sameValue(const FixedDecimal& actual, const Expected& expected) {
-    const Digits m = magnitudeDigits(actual);
-    if (m == "0" || expected.magnitude == "0") return m == expected.magnitude;
-    return actual.negative() == expected.negative &&
-           shifted(m, expected.scale) == shifted(expected.magnitude, actual.scale());
+std::string describe(const FixedValue& e) {
+    return describe(e.value) + " (scale " + std::to_string(e.scale) + ")";
 }
 
 // ---- Random operands ----------------------------------------------------------
@@ -161,11 +45,11 @@ public:
                 return FixedDecimal::fromParts(~0u, ~0u, ~0u, scale, negative);
             case 1: {  // a power of ten, or one either side of it
                 const int k = static_cast<int>(rng_() % 29);
-                Digits m = shifted("1", k);
+                Exact m = powerOfTen(k);
                 const int step = static_cast<int>(rng_() % 3);
-                if (step == 1) m = add(m, "1");
-                if (step == 2) m = sub(m, "1");
-                return toFixedDecimal((negative ? "-" : "") + withScale(m, scale));
+                if (step == 1) m = add(m, fromInteger(1));
+                if (step == 2) m = subtract(m, fromInteger(1));
+                return toFixedDecimal((negative ? "-" : "") + withScale(plainText(m), scale));
             }
             default: {  // a magnitude of a random bit length
                 const int bits = static_cast<int>(rng_() % 97);
@@ -180,7 +64,8 @@ public:
 
     std::uint64_t raw() { return rng_(); }
 
-    static std::string withScale(const Digits& m, int scale) {
+    // Whole digits m written with `scale` of them after the point.
+    static std::string withScale(const std::string& m, int scale) {
         std::string padded = std::string(static_cast<std::size_t>(std::max(0, scale + 1 - static_cast<int>(m.size()))), '0') + m;
         return padded.substr(0, padded.size() - static_cast<std::size_t>(scale)) + "." +
                padded.substr(padded.size() - static_cast<std::size_t>(scale));
@@ -194,28 +79,24 @@ private:
 
 enum class Op { Add, Subtract, Multiply, Divide };
 
-// The exact rational value of a op b as ±N/D.
+// The exact value of a op b as ±N/D (N ≥ 0, D > 0).
 struct Rational {
-    Digits n, d;
+    Exact n, d;
     bool negative;
 };
 
 Rational exact(Op op, const FixedDecimal& a, const FixedDecimal& b) {
-    const Digits ma = magnitudeDigits(a), mb = magnitudeDigits(b);
-    const int sa = a.scale(), sb = b.scale();
+    const Exact x = exactOf(a), y = exactOf(b);
     switch (op) {
-        case Op::Multiply:
-            return {mul(ma, mb), shifted("1", sa + sb), a.negative() != b.negative()};
+        case Op::Multiply: {
+            const Exact product = multiply(x, y);
+            return {magnitude(product), fromInteger(1), product.negative};
+        }
         case Op::Divide:
-            return {shifted(ma, sb), shifted(mb, sa), a.negative() != b.negative()};
+            return {magnitude(x), magnitude(y), !x.isZero() && x.negative != y.negative};
         default: {
-            const int s = std::max(sa, sb);
-            const Digits x = shifted(ma, s - sa), y = shifted(mb, s - sb);
-            const bool xNeg = a.negative();
-            const bool yNeg = b.negative() != (op == Op::Subtract);
-            if (xNeg == yNeg) return {add(x, y), shifted("1", s), xNeg};
-            if (cmp(x, y) >= 0) return {sub(x, y), shifted("1", s), xNeg};
-            return {sub(y, x), shifted("1", s), yNeg};
+            const Exact result = op == Op::Add ? add(x, y) : subtract(x, y);
+            return {magnitude(result), fromInteger(1), result.negative};
         }
     }
 }
@@ -322,11 +203,8 @@ TEST(FixedDecimalOracle, TextReadingMatchesExactRounding) {
         if (exponent != 0) text += "E" + std::to_string(exponent);
         SCOPED_TRACE("seed " + std::to_string(seed) + " case " + std::to_string(i) + ": \"" + text + "\"");
 
-        Digits n = norm(integer + fraction);
-        Digits d = shifted("1", static_cast<int>(fraction.size()));
-        if (exponent > 0) n = shifted(n, exponent);
-        if (exponent < 0) d = shifted(d, -exponent);
-        const auto expected = nearestFixed(n, d, negative);
+        const Exact value = fromDigits(integer + fraction, exponent - static_cast<int>(fraction.size()), false);
+        const auto expected = nearestFixed(value, fromInteger(1), negative);
         if (!expected) {
             EXPECT_THROW(toFixedDecimal(text), ArithmeticOverflow);
             continue;

@@ -1,58 +1,44 @@
 // Pi and the e series: the texts they write, the mode they leave, the focus,
-// and the series checked term by term against an exact integer oracle.
+// and the series checked term by term against the exact oracle of tests/support.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
+#include "tests/support/exact.h"
+#include "tests/support/fixed_rounding.h"
 #include "ui/frmNumora.h"
 #include "window_driver.h"
 
 namespace {
+
+using namespace calcora::testing_support;
 
 using Window = ShownWindowDriver;
 
 const QString kPi29 = QStringLiteral("3.1415926535897932384626433833");
 const QString kPi50 = QStringLiteral("3.1415926535897932384626433832795028841971693993751");
 
-// The series as the fixed decimal computes it, held as integers scaled by
-// 10^28: each term is the previous one divided by k, rounded to 28 places
-// with ties to the even digit; the memory is the exact sum of those terms.
+// The series as the fixed decimal computes it: each term is the previous one
+// divided by k and rounded as the fixed decimal rounds (at 28 places, a tie to
+// the even digit); the memory is the exact sum of those terms.
 class SeriesOracle {
 public:
     void next() {
         ++k_;
-        __int128 quotient = term_ / k_;
-        const __int128 remainder = term_ % k_;
-        if (2 * remainder > k_ || (2 * remainder == k_ && quotient % 2 != 0)) ++quotient;
-        term_ = quotient;
-        sum_ += term_;
+        term_ = nearestFixed(term_, fromInteger(k_), false)->value;
+        sum_ = add(sum_, term_);
     }
-    QString termText() const { return text(term_); }
-    QString sumText() const { return text(sum_); }
-
-private:
     // The form both the fixed decimal and LargeAdd write: no "0" before the
     // point, no trailing fraction zeros, no point for a whole value.
-    static QString text(__int128 scaled) {
-        const __int128 whole = scaled / kScale;
-        QString fraction;
-        __int128 rest = scaled % kScale;
-        for (__int128 unit = kScale / 10; unit > 0; unit /= 10) {
-            fraction += QLatin1Char(static_cast<char>('0' + static_cast<int>(rest / unit)));
-            rest %= unit;
-        }
-        while (fraction.endsWith(QLatin1Char('0'))) fraction.chop(1);
-        const QString digits = whole != 0 ? QString::number(static_cast<qint64>(whole)) : QString();
-        if (fraction.isEmpty()) return digits.isEmpty() ? QStringLiteral("0") : digits;
-        return digits + QLatin1Char('.') + fraction;
-    }
+    QString termText() const { return QString::fromStdString(plainText(term_)); }
+    QString sumText() const { return QString::fromStdString(plainText(sum_)); }
 
-    static constexpr __int128 kScale = static_cast<__int128>(10'000'000'000'000'000) * 1'000'000'000'000;
-    int k_ = 0;
-    __int128 term_ = kScale;
-    __int128 sum_ = kScale;
+private:
+    std::uint64_t k_ = 0;
+    Exact term_ = fromInteger(1);
+    Exact sum_ = fromInteger(1);
 };
 
 }  // namespace
@@ -266,17 +252,16 @@ void ConstantsTest::seriesCorrectsTheSetting() {
     QCOMPARE(win.text("txtSigFigs"), QStringLiteral("30"));
     QCOMPARE(win.text("txtMem"), QStringLiteral("2"));
 
-    // A setting that is no number stops the divide with its error text; M+
-    // cannot add that text, so the memory stays, and the shift carries the
-    // text into txtNum1.
+    // A setting that is no number stops the divide with its error text, and
+    // the click ends there: the text stays in txtResult, the term in txtNum1.
     Window broken;
     QVERIFY(broken.active());
     broken.setText("txtSigFigs", "abc");
     broken.click("cmdMacro");
     QCOMPARE(broken.text("txtMem"), QStringLiteral("1"));
-    QCOMPARE(broken.text("txtNum1"), QString::fromLatin1(calcora::kSigFigsNotANumber));
+    QCOMPARE(broken.text("txtNum1"), QStringLiteral("1"));
     QCOMPARE(broken.text("txtNum2"), QStringLiteral("1"));
-    QCOMPARE(broken.text("txtResult"), QString());
+    QCOMPARE(broken.text("txtResult"), QString::fromLatin1(calcora::kSigFigsNotANumber));
     QCOMPARE(broken.window.macroCount(), std::int16_t{1});
 }
 
@@ -289,7 +274,8 @@ void ConstantsTest::seriesStopsAtTheLastCount() {
     QCOMPARE(win.text("txtNum2"), QStringLiteral("32767"));
     QCOMPARE(win.text("txtMem"), QStringLiteral("2.7182818284590452353602874713"));
 
-    // The count cannot grow: the next click changes nothing, not even the mode.
+    // The count cannot grow: the next click says so and changes nothing else,
+    // not even the mode.
     win.option(false)->setChecked(true);
     win.setText("txtNum1", "a");
     win.setText("txtNum2", "b");
@@ -302,7 +288,7 @@ void ConstantsTest::seriesStopsAtTheLastCount() {
     QVERIFY(win.option(false)->isChecked());
     QCOMPARE(win.text("txtNum1"), QStringLiteral("a"));
     QCOMPARE(win.text("txtNum2"), QStringLiteral("b"));
-    QCOMPARE(win.text("txtResult"), QStringLiteral("c"));
+    QCOMPARE(win.text("txtResult"), QStringLiteral("Overflow error - numbers too big for this operation"));
     QCOMPARE(win.text("txtMem"), QStringLiteral("d"));
     QCOMPARE(Window::focused(), QStringLiteral("txtResult"));
 }

@@ -37,11 +37,16 @@ void MemoryTest::plusAndMinus_data() {
     QTest::addColumn<QString>("memory");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("resultAfter");
 
+    // A failing command keeps the memory and says why in txtResult.
+    const QString noNumber = QStringLiteral("Error - numeric input required");
+    const QString tooBig = QStringLiteral("Overflow error - numbers too big for this operation");
     struct Row {
         const char* name;
         const char* button;
         QString memory, result, expected;
+        QString resultAfter = {};  // null: the result stays
     };
     const Row rows[] = {
         {"M+ into empty memory stores the result", "cmdMemPlus", "", "12.5", "12.5"},
@@ -60,19 +65,22 @@ void MemoryTest::plusAndMinus_data() {
         {"M- of 40 digits is exact", "cmdMemMinus", k40Threes, k40Ones, k40Twos},
         {"M+ drops group commas", "cmdMemPlus", "1,000", "1", "1001"},
         {"M- to zero", "cmdMemMinus", "-5", "-5", "0"},
-        {"M- of an error text into empty memory negates the text", "cmdMemMinus", "",
-         "Divide by zero error", "-Divide by zero error"},
-        {"M+ of a letter keeps the memory", "cmdMemPlus", "5", "x", "5"},
-        {"M- of a letter keeps the memory", "cmdMemMinus", "5", "x", "5"},
-        {"M+ onto a letter memory keeps it", "cmdMemPlus", "abc", "1", "abc"},
-        {"M+ of an over-long result keeps the memory", "cmdMemPlus", "1",
-         QString(40000, QLatin1Char('1')), "1"},
+        {"M- of an error text into empty memory", "cmdMemMinus", "", "Divide by zero error", "", noNumber},
+        {"M+ of an error text into empty memory", "cmdMemPlus", "", "Divide by zero error", "", noNumber},
+        {"M- into empty memory reads the number", "cmdMemMinus", "", "+1e3", "-1000"},
+        {"M+ of a letter keeps the memory", "cmdMemPlus", "5", "x", "5", noNumber},
+        {"M- of a letter keeps the memory", "cmdMemMinus", "5", "x", "5", noNumber},
+        {"M+ onto a letter memory keeps it", "cmdMemPlus", "abc", "1", "abc", noNumber},
+        {"M+ of an over-long result keeps the memory", "cmdMemPlus", "1", QString(40000, QLatin1Char('1')), "1",
+         tooBig},
+        {"M+ of a sum one digit too long", "cmdMemPlus", QString(32767, QLatin1Char('9')), "1",
+         QString(32767, QLatin1Char('9')), tooBig},
     };
     for (bool highPrecision : {false, true}) {
         for (const Row& row : rows) {
             QTest::addRow("%s, %s", highPrecision ? "HP" : "VHP", row.name)
                 << highPrecision << QString::fromLatin1(row.button) << row.memory << row.result
-                << row.expected;
+                << row.expected << (row.resultAfter.isNull() ? row.result : row.resultAfter);
         }
     }
 }
@@ -83,6 +91,7 @@ void MemoryTest::plusAndMinus() {
     QFETCH(QString, memory);
     QFETCH(QString, result);
     QFETCH(QString, expected);
+    QFETCH(QString, resultAfter);
 
     Window win;
     QVERIFY(win.active());
@@ -96,7 +105,7 @@ void MemoryTest::plusAndMinus() {
     win.click(button);
 
     QCOMPARE(win.text("txtMem"), expected);
-    QCOMPARE(win.text("txtResult"), result);
+    QCOMPARE(win.text("txtResult"), resultAfter);
     QCOMPARE(win.text("txtNum1"), QStringLiteral("n1"));
     QCOMPARE(win.text("txtNum2"), QStringLiteral("n2"));
     // The command moves no focus: it stays where the click put it.

@@ -1,5 +1,5 @@
 // txtResult_Change: txtExp follows every change of the result box, whoever
-// makes it, with the power of ten read from character positions.
+// makes it, with the power of ten of the value's first significant digit.
 #include <QLineEdit>
 #include <QTest>
 
@@ -30,15 +30,16 @@ void ResultDisplayTest::exponent_data() {
     QTest::newRow("two zeros after 0.") << "0.0012" << "-3";
     QTest::newRow("long quotient") << ".333" << "-1";
     QTest::newRow("zeros broken by a digit") << ".0102" << "-2";
-    QTest::newRow("lone point") << "." << "-1";
-    QTest::newRow("0. alone") << "0." << "-1";
-    QTest::newRow("only one leading 0 skipped") << "00.5" << "1";
-    QTest::newRow("capital E blanks") << "1E+40" << "";
-    QTest::newRow("capital E negative exponent") << "1.5E-07" << "";
-    QTest::newRow("lower-case e counts as a character") << "1.5e10" << "0";
+    QTest::newRow("lone point is no number") << "." << "";
+    QTest::newRow("0. alone is zero") << "0." << "0";
+    QTest::newRow("leading zeros do not count") << "00.5" << "-1";
+    QTest::newRow("leading zeros of a whole number") << "008" << "0";
+    QTest::newRow("exponent form read") << "1E+36" << "36";
+    QTest::newRow("negative exponent form") << "1.5E-07" << "-7";
+    QTest::newRow("lower-case e") << "1.5e10" << "10";
     QTest::newRow("error text with capital E") << "Error - numeric input required" << "";
-    QTest::newRow("divide by zero text: 20 characters") << "Divide by zero error" << "19";
-    QTest::newRow("letters are not checked") << "abc" << "2";
+    QTest::newRow("divide by zero text") << "Divide by zero error" << "";
+    QTest::newRow("letters") << "abc" << "";
     QTest::newRow("empty") << "" << "";
     // A leading "-" is set aside: the exponent is the magnitude's.
     QTest::newRow("negative whole") << "-123" << "2";
@@ -47,7 +48,8 @@ void ResultDisplayTest::exponent_data() {
     QTest::newRow("negative 0.") << "-0.05" << "-2";
     QTest::newRow("negative one digit") << "-2" << "0";
     QTest::newRow("minus alone") << "-" << "";
-    QTest::newRow("only one minus set aside") << "--5" << "1";
+    QTest::newRow("two minus signs") << "--5" << "";
+    QTest::newRow("zero with zeros after the point") << "0.000" << "0";
 }
 
 void ResultDisplayTest::exponent() {
@@ -70,8 +72,8 @@ void ResultDisplayTest::typingUpdatesOnEveryKey() {
         QCOMPARE(driver.text(QStringLiteral("txtExp")), expected[i]);
     }
     QTest::keyClick(result, Qt::Key_Home);
-    QTest::keyClick(result, '0');  // "012.5": no "0." prefix, so the 0 counts
-    QCOMPARE(driver.text(QStringLiteral("txtExp")), QStringLiteral("2"));
+    QTest::keyClick(result, '0');  // "012.5": a leading zero does not count
+    QCOMPARE(driver.text(QStringLiteral("txtExp")), QStringLiteral("1"));
     result->clear();
     QCOMPARE(driver.text(QStringLiteral("txtExp")), QString());
 }

@@ -3,8 +3,11 @@
 // tens of thousands of digits, 100,000-character pastes), changing the mode
 // and the setting, and clicking every command button but the web link. After
 // every action the window must still keep its invariants:
-//  - no action takes longer than a second (kHandlerBoundMs);
-//  - txtExp is the exponent of txtResult by the exponent rule;
+//  - after a computing command txtResult holds the true answer to the boxes
+//    as they stood (checked exactly for "Very High Precision" add, subtract,
+//    multiply, divide and 1/x against GMP), or one of the fixed texts, never
+//    an earlier answer;
+//  - txtExp is the exponent of txtResult's value;
 //  - exactly one mode option is selected;
 //  - a command that reads the setting leaves txtSigFigs at "30", "500" or the
 //    text it had (and exactly which, for a plain decimal setting);
@@ -33,6 +36,8 @@
 #include <map>
 #include <optional>
 #include <random>
+
+#include <gmpxx.h>
 
 #include "window_driver.h"
 
@@ -64,8 +69,9 @@ const ButtonRule kButtons[] = {
     {"cmdPi", bit(Num1), false},
     // Divide, M+ and "Shift Result to 1" after filling the series' boxes.
     {"cmdMacro", bit(Num1) | bit(Num2) | bit(Result) | bit(Mem) | bit(SigFigs), true},
-    {"cmdMemPlus", bit(Mem), false},
-    {"cmdMemMinus", bit(Mem), false},
+    // The memory, or txtResult to say why it could not.
+    {"cmdMemPlus", bit(Mem) | bit(Result), false},
+    {"cmdMemMinus", bit(Mem) | bit(Result), false},
     {"cmdMemRec1", bit(Num1), false},
     {"cmdMemRec2", bit(Num2), false},
     {"cmdMemClear", bit(Mem), false},
@@ -102,11 +108,6 @@ const QString kNumeratorTooLong = QStringLiteral(
 const QString kPiHighPrecision = QStringLiteral("3.1415926535897932384626433833");
 const QString kPiVeryHighPrecision = QStringLiteral("3.1415926535897932384626433832795028841971693993751");
 
-// A handler slower than this freezes the window for the user. (The slowest
-// seen, writing a 100,000-character text into a box, takes a tenth of this
-// even under AddressSanitizer.)
-constexpr qint64 kHandlerBoundMs = 1000;
-
 // A few thousand actions in all, in fresh windows.
 constexpr int kSessions = 6;
 constexpr int kStepsPerSession = 500;
@@ -115,25 +116,92 @@ constexpr int kHugePasteLength = 100000;
 // The engine's longest text: one character more must fail, not corrupt.
 constexpr int kLongestText = 32767;
 
-// ---- The exponent rule, written from its statement ---------------------------
+// ---- Numbers as a person reads them, written apart from the window ----------
 
-// The power of ten of the result in scientific notation, from character
-// positions counted from 1. As the window does: a leading "-" is set aside
-// first (so a lone "-" is empty like an empty result), and positions are not
-// capped at 16 bits.
-QString expectedExponent(QString s) {
-    if (s.startsWith(QLatin1Char('-'))) s.remove(0, 1);
-    if (s.isEmpty()) return {};
-    if (s.startsWith(QLatin1String("0."))) s.remove(0, 1);
-    if (s.contains(QLatin1Char('E'))) return {};
-    const qsizetype length = s.size();
-    const qsizetype point = s.indexOf(QLatin1Char('.')) + 1;  // 0: no point
-    if (point == 0) return QString::number(length - 1);
-    if (point > 1) return QString::number(point - 2);
-    qsizetype n = 1;
-    for (qsizetype i = 1; i < length && s[i] == QLatin1Char('0'); ++i) ++n;
-    return QLatin1Char('-') + QString::number(n);
+// A box text read as a number: blanks at either end and group separators
+// aside, a sign, digits with at most one point, an exponent. The value is
+// digits × 10^exponent.
+struct Reading {
+    enum { Empty, Number, NoNumber, Unchecked } kind = NoNumber;
+    mpz_class digits;    // signed
+    long exponent = 0;
+    qsizetype plainLength = 0;  // characters once written out without exponent
+};
+
+Reading readNumber(QString text) {
+    static const QString blanks = QStringLiteral(" \t\n\r\v\f");
+    while (!text.isEmpty() && blanks.contains(text.front())) text.remove(0, 1);
+    while (!text.isEmpty() && blanks.contains(text.back())) text.chop(1);
+    text.remove(QLatin1Char(',')).remove(QLatin1Char(' '));
+    Reading r;
+    if (text.isEmpty()) {
+        r.kind = Reading::Empty;
+        return r;
+    }
+    static const QRegularExpression form(QStringLiteral(R"(^([+-]?)([0-9]*)(?:\.([0-9]*))?(?:[eE]([+-]?[0-9]+))?$)"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch() || m.captured(2).size() + m.captured(3).size() == 0) return r;
+    const long exponent = m.captured(4).size() > 7 ? 99999999 : m.captured(4).toLong();
+    if (std::abs(exponent) > 40000) {  // beyond what the window writes out
+        r.kind = Reading::Unchecked;
+        return r;
+    }
+    r.kind = Reading::Number;
+    const QString all = m.captured(2) + m.captured(3);
+    r.digits = mpz_class(all.toStdString(), 10);
+    if (m.captured(1) == QLatin1String("-")) r.digits = -r.digits;
+    r.exponent = exponent - long(m.captured(3).size());
+    r.plainLength = all.size() + std::abs(exponent) + 2;
+    return r;
 }
+
+// a × 10^ea and b × 10^eb as integers over one power of ten.
+std::pair<mpz_class, mpz_class> aligned(const mpz_class& a, long ea, const mpz_class& b, long eb) {
+    mpz_class x = a, y = b, ten;
+    if (ea > eb) {
+        mpz_ui_pow_ui(ten.get_mpz_t(), 10, static_cast<unsigned long>(ea - eb));
+        x *= ten;
+    } else if (eb > ea) {
+        mpz_ui_pow_ui(ten.get_mpz_t(), 10, static_cast<unsigned long>(eb - ea));
+        y *= ten;
+    }
+    return {x, y};
+}
+
+// The decimal exponent of the value's first significant digit, or the empty
+// text for no number.
+QString expectedExponent(const QString& text) {
+    const Reading r = readNumber(text);
+    if (r.kind == Reading::Unchecked) return QStringLiteral("(unchecked)");
+    if (r.kind != Reading::Number) return {};
+    if (r.digits == 0) return QStringLiteral("0");
+    const std::string magnitude = mpz_class(abs(r.digits)).get_str();
+    return QString::number(long(magnitude.size()) - 1 + r.exponent);
+}
+
+// Numbers past this many characters may meet the engine's 32,767 limit.
+constexpr qsizetype kSafeLength = 30000;
+
+// The texts the window writes instead of an answer.
+const QStringList kFixedTexts = {
+    QStringLiteral("Error - numeric input required"),
+    QStringLiteral("Overflow error - numbers too big for this operation"),
+    QStringLiteral("Divide by zero error"),
+    QStringLiteral("Error - significant figures must be a number"),
+    QStringLiteral("Error - input must be numeric"),
+    QStringLiteral("Error - input must not be negative"),
+    QStringLiteral("Error - exponent needed"),
+    QStringLiteral("Factorials greater than 1000! are not allowed"),
+    QStringLiteral("Error - input must be an integer number <= 1000"),
+    QStringLiteral("Error - input must be a whole number from 0 to 1000"),
+    QStringLiteral("Overflow error - 170! is the largest possible in High Precision Mode"),
+};
+const QString& kNoNumber = kFixedTexts[0];
+const QString& kTooBig = kFixedTexts[1];
+const QString& kZeroDivisor = kFixedTexts[2];
+
+const QStringList kComputing = {"cmdAdd", "cmdSubtract", "cmdMultiply", "cmdDivide", "cmdReciprocal",
+                                "cmdSqRt", "cmdPower", "cmdFac"};
 
 // ---- The setting rule, for the texts where the outcome is plain --------------
 
@@ -548,12 +616,19 @@ std::optional<std::array<QString, kBoxCount>> movedBoxes(const QString& name, co
     } else if (name == QLatin1String("cmdMemClear")) {
         box[Mem].clear();
     } else if (name == QLatin1String("cmdMemPlus") && box[Mem].isEmpty()) {
-        box[Mem] = box[Result];
-    } else if (name == QLatin1String("cmdMemMinus") && (box[Mem].isEmpty() || box[Result].isEmpty())) {
-        if (!box[Result].isEmpty()) {
-            box[Mem] = box[Result].startsWith(QLatin1Char('-')) ? box[Result].mid(1)
-                                                                : QLatin1Char('-') + box[Result];
+        // A number goes in as shown; anything else is refused with a text.
+        const Reading result = readNumber(box[Result]);
+        if (result.kind == Reading::NoNumber) {
+            box[Result] = kNoNumber;
+        } else if (result.plainLength > kSafeLength) {
+            return std::nullopt;  // may be too long to take: see dishonestMemory
+        } else {
+            box[Mem] = box[Result];
         }
+    } else if (name == QLatin1String("cmdMemMinus") && box[Result].isEmpty()) {
+        // Nothing to subtract.
+    } else if (name == QLatin1String("cmdMemPlus") || name == QLatin1String("cmdMemMinus")) {
+        return std::nullopt;  // worked out: see dishonestMemory
     } else if (name == QLatin1String("cmdCopyResult") || name == QLatin1String("cmdCopyMem")) {
         // Nothing changes in the boxes.
     } else if (name == QLatin1String("cmdPaste1")) {
@@ -600,6 +675,128 @@ std::optional<std::array<QString, kBoxCount>> movedBoxes(const QString& name, co
     return box;
 }
 
+// ---- The honest-answer rule ------------------------------------------------------
+
+
+// Why the result of an exact command is not honest, or the empty text. `want`
+// is the exact value; `inputs` the operands as read.
+QString checkExact(const QString& result, const std::vector<Reading>& inputs, const mpz_class& want,
+                   long wantExponent) {
+    // Either text is honest when both causes are there: the window names the
+    // first it meets.
+    bool noNumber = false, tooLong = false;
+    for (const Reading& r : inputs) {
+        if (r.kind == Reading::Unchecked) return {};
+        noNumber = noNumber || r.kind == Reading::NoNumber;
+        tooLong = tooLong || r.plainLength > kSafeLength;
+    }
+    if (result == kNoNumber && noNumber) return {};
+    if (result == kTooBig && tooLong) return {};
+    if (noNumber) return QStringLiteral("wants the no-number text");
+    tooLong = long(mpz_sizeinbase(want.get_mpz_t(), 10)) + std::abs(wantExponent) > kSafeLength;
+    if (result == kTooBig && tooLong) return {};
+    const Reading got = readNumber(result);
+    if (got.kind != Reading::Number) return QStringLiteral("is no answer");
+    const auto [x, y] = aligned(got.digits, got.exponent, want, wantExponent);
+    return x == y ? QString() : QStringLiteral("is not the exact answer");
+}
+
+// Why a quotient is not n ÷ d truncated to `figures` (or one more), or empty.
+QString checkQuotient(const QString& result, const Reading& n, const Reading& d, int figures,
+                      const QStringList& messages) {
+    if (n.kind == Reading::Unchecked || d.kind == Reading::Unchecked) return {};
+    if (result == kTooBig && (n.plainLength > kSafeLength || d.plainLength > kSafeLength)) return {};
+    if (d.kind == Reading::NoNumber) return result == kNoNumber ? QString() : QStringLiteral("wants the no-number text");
+    if (d.kind == Reading::Empty || d.digits == 0) return result == kZeroDivisor ? QString() : QStringLiteral("wants the zero-divisor text");
+    if (n.kind == Reading::NoNumber) return result == kNoNumber ? QString() : QStringLiteral("wants the no-number text");
+    if (result.isEmpty()) return messages.isEmpty() ? QStringLiteral("emptied without the numerator message") : QString();
+    const Reading q = readNumber(result);
+    if (q.kind != Reading::Number) return QStringLiteral("is no answer");
+    const mpz_class nd = n.kind == Reading::Empty ? mpz_class(0) : n.digits;
+    // Work with magnitudes; the sign must be the quotient's.
+    const bool negative = (nd < 0) != (d.digits < 0) && nd != 0;
+    if (q.digits != 0 && (q.digits < 0) != negative) return QStringLiteral("has the wrong sign");
+    // |q|·|d| ≤ |n| < (|q| + ulp)·|d|, ulp = 10^(place of q's first digit − figures + 1).
+    const mpz_class qm = abs(q.digits), dm = abs(d.digits), nm = abs(nd);
+    if (qm == 0) return nm == 0 ? QString() : QStringLiteral("is zero for a non-zero dividend");
+    const long first = long(mpz_sizeinbase(qm.get_mpz_t(), 10)) - 1 + q.exponent;  // may be one too high
+    const long ulpExponent = first - figures + 1;
+    const auto [low, nLow] = aligned(qm * dm, q.exponent + d.exponent, nm, n.exponent);
+    if (low > nLow) return QStringLiteral("is above the true quotient");
+    const auto [qa, one] = aligned(qm, q.exponent, mpz_class(1), ulpExponent);
+    const auto [high, nHigh] = aligned((qa + one) * dm, std::min(q.exponent, ulpExponent) + d.exponent, nm, n.exponent);
+    if (nHigh >= high) return QStringLiteral("has lost a figure");
+    return {};
+}
+
+// The first way M+ or M- (with a memory and a result to work with) did not
+// put the exact sum or difference into the memory or say why not, or empty.
+QString dishonestMemory(const QString& command, const State& before, const State& after) {
+    const bool plus = command == QLatin1String("cmdMemPlus");
+    const Reading memory = readNumber(before.box[Mem]);
+    const Reading result = readNumber(before.box[Result]);
+    if (memory.kind == Reading::Unchecked || result.kind == Reading::Unchecked) return {};
+    const bool refused = after.box[Mem] == before.box[Mem] && kFixedTexts.contains(after.box[Result]);
+    const bool noNumber = memory.kind == Reading::NoNumber || result.kind == Reading::NoNumber ||
+                          (!plus && memory.kind == Reading::Empty && result.kind == Reading::Empty);
+    if (noNumber) return refused && after.box[Result] == kNoNumber ? QString() : QStringLiteral("M+/M- took a text that is no number");
+    if (refused && after.box[Result] == kTooBig &&
+        (memory.plainLength > kSafeLength || result.plainLength > kSafeLength)) {
+        return {};
+    }
+    if (after.box[Result] != before.box[Result]) return QStringLiteral("M+/M- changed the result to %1").arg(shortened(after.box[Result]));
+    const auto value = [](const Reading& r) { return r.kind == Reading::Number ? r.digits : mpz_class(0); };
+    const auto [m, r] = aligned(value(memory), memory.exponent, value(result), result.exponent);
+    const Reading now = readNumber(after.box[Mem]);
+    if (now.kind != Reading::Number) return QStringLiteral("the memory holds %1").arg(shortened(after.box[Mem]));
+    const auto [got, want] = aligned(now.digits, now.exponent, plus ? mpz_class(m + r) : mpz_class(m - r),
+                                     std::min(memory.exponent, result.exponent));
+    return got == want ? QString() : QStringLiteral("the memory %1 is not the exact answer").arg(shortened(after.box[Mem]));
+}
+
+// The first way the result of a computing command is not honest, or empty.
+QString dishonestResult(const QString& command, const State& before, const State& after,
+                        const QStringList& messages) {
+    const QString& result = after.box[Result];
+    if (command == QLatin1String("cmdMultiply") && readNumber(before.box[Num2]).kind == Reading::Empty) {
+        // The first operand stands as the result, when it is a number or empty.
+        const bool firstIsNumber = readNumber(before.box[Num1]).kind != Reading::NoNumber;
+        return result == (firstIsNumber ? before.box[Num1] : kNoNumber)
+                   ? QString()
+                   : QStringLiteral("multiply by nothing gave %1").arg(shortened(result));
+    }
+    if (kFixedTexts.contains(result)) {
+        if (!after.veryHighPrecision || !QStringList{"cmdAdd", "cmdSubtract", "cmdMultiply", "cmdDivide", "cmdReciprocal"}.contains(command)) return {};
+    } else if (!(result.isEmpty() && command == QLatin1String("cmdDivide")) &&
+               !(result.isEmpty() && command == QLatin1String("cmdMultiply") &&
+                 readNumber(before.box[Num1]).kind == Reading::Empty) &&
+               readNumber(result).kind != Reading::Number) {
+        return QStringLiteral("the result %1 is neither a number nor a fixed text").arg(shortened(result));
+    }
+    if (!after.veryHighPrecision) return {};
+    const Reading a = readNumber(before.box[Num1]);
+    const Reading b = readNumber(before.box[Num2]);
+    const auto value = [](const Reading& r) { return r.kind == Reading::Number ? r.digits : mpz_class(0); };
+    QString why;
+    if (command == QLatin1String("cmdAdd") || command == QLatin1String("cmdSubtract")) {
+        const auto [x, y] = aligned(value(a), a.exponent, value(b), b.exponent);
+        why = checkExact(result, {a, b}, command == QLatin1String("cmdAdd") ? mpz_class(x + y) : mpz_class(x - y), std::min(a.exponent, b.exponent));
+    } else if (command == QLatin1String("cmdMultiply")) {
+        if (b.kind == Reading::Empty) return {};  // the first operand stands as the result
+        if (a.kind == Reading::Empty) return {};  // the arithmetic's own reading of an empty factor
+        why = checkExact(result, {a, b}, value(a) * value(b), a.exponent + b.exponent);
+    } else if (command == QLatin1String("cmdDivide") || command == QLatin1String("cmdReciprocal")) {
+        if (result == kFixedTexts[3]) return {};  // the setting is no number
+        const int figures = std::clamp(after.box[SigFigs].section(QLatin1Char('.'), 0, 0).toInt(), 30, 500);
+        Reading one;
+        one.kind = Reading::Number;
+        one.digits = 1;
+        why = command == QLatin1String("cmdDivide") ? checkQuotient(result, a, b, figures, messages)
+                                                    : checkQuotient(result, one, a, figures, messages);
+    }
+    return why.isEmpty() ? QString() : QStringLiteral("the result %1 %2").arg(shortened(result), why);
+}
+
 std::int16_t expectedMacroCount(const QString& button, std::int16_t before) {
     static const QStringList resets = {"cmdClr1", "cmdClr2", "cmdClr3", "cmdClearAll", "cmdMemClear"};
     if (resets.contains(button)) return 0;
@@ -616,17 +813,14 @@ QString changedBox(int b, const State& before, const State& after) {
 
 // The first invariant the action broke, or the empty text.
 QString brokenInvariant(const Action& action, const State& before, const State& after,
-                        const QStringList& messages, qint64 elapsedMs) {
-    if (elapsedMs > kHandlerBoundMs) {
-        return QStringLiteral("took %1 ms, more than %2 ms").arg(elapsedMs).arg(kHandlerBoundMs);
-    }
+                        const QStringList& messages) {
     if (after.highPrecision == after.veryHighPrecision) {
         return QStringLiteral("mode options: OptHP %1, optVHP %2")
             .arg(after.highPrecision)
             .arg(after.veryHighPrecision);
     }
     const QString exponent = expectedExponent(after.box[Result]);
-    if (after.exp != exponent) {
+    if (after.exp != exponent && exponent != QLatin1String("(unchecked)")) {
         return QStringLiteral("txtExp is %1 for result %2; the rule gives %3")
             .arg(shortened(after.exp), shortened(after.box[Result]), shortened(exponent));
     }
@@ -674,6 +868,12 @@ QString brokenInvariant(const Action& action, const State& before, const State& 
                 return QStringLiteral("txtSigFigs went from %1 to %2; the setting rule gives %3")
                     .arg(shortened(was), shortened(now), shortened(*predicted));
             }
+        }
+        if (kComputing.contains(action.target)) {
+            if (const QString why = dishonestResult(action.target, before, after, messages); !why.isEmpty()) return why;
+        }
+        if (!expected && (action.target == QLatin1String("cmdMemPlus") || action.target == QLatin1String("cmdMemMinus"))) {
+            if (const QString why = dishonestMemory(action.target, before, after); !why.isEmpty()) return why;
         }
         if (action.target == QLatin1String("cmdCopyResult") && after.clipboard != before.box[Result]) {
             return QStringLiteral("the clipboard holds %1, not the result").arg(shortened(after.clipboard));
@@ -807,7 +1007,7 @@ void RobustnessTest::randomSessionsKeepTheInvariants() {
                 }
             }
 
-            const QString broken = brokenInvariant(action, before, after, session.driver.messages, elapsed);
+            const QString broken = brokenInvariant(action, before, after, session.driver.messages);
             if (!broken.isEmpty()) {
                 QStringList report;
                 report << QStringLiteral("seed %1, step %2: %3: %4")
@@ -824,13 +1024,12 @@ void RobustnessTest::randomSessionsKeepTheInvariants() {
         }
     }
 
-    // Which commands came nearest the bound, and with what; and how often
-    // each computing command got as far as writing a result.
+    // Which commands were slowest, and with what (speed itself is measured in
+    // bench/); and how often each computing command wrote a number.
     std::vector<std::pair<QString, ButtonRecord>> ranked(buttons.begin(), buttons.end());
     std::sort(ranked.begin(), ranked.end(),
               [](const auto& a, const auto& b) { return a.second.slowestMs > b.second.slowestMs; });
-    qInfo("%d actions in %d sessions; slowest handlers (bound %lld ms):", actions, int(seeds.size()),
-          static_cast<long long>(kHandlerBoundMs));
+    qInfo("%d actions in %d sessions; slowest handlers:", actions, int(seeds.size()));
     for (std::size_t i = 0; i < ranked.size() && i < 5; ++i) {
         qInfo("  %s %lld ms with %s", qPrintable(ranked[i].first),
               static_cast<long long>(ranked[i].second.slowestMs), qPrintable(ranked[i].second.slowestInput));

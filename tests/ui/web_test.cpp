@@ -101,6 +101,12 @@ void WebTest::visit() {
     QFETCH(QStringList, starting);
     QFETCH(bool, defaultBrowserOpens);
     QFETCH(QStringList, log);
+#ifndef Q_OS_WIN
+    // Only a Windows build looks at the two browser paths: elsewhere a file
+    // planted under such a name must never run, and the desktop's default
+    // browser gets the page at once.
+    log = defaultBrowserOpens ? QStringList{kOpen} : QStringList{kOpen, kMessage};
+#endif
 
     Window win;
     QVERIFY(win.active());

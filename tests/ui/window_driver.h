@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QString>
 #include <QStringList>
+#include <QKeyCombination>
 #include <QTest>
 #include <QWidget>
 #include <QtGlobal>
@@ -32,6 +33,20 @@ public:
     QString text(const QString& name) { return box(name)->text(); }
     void setText(const QString& name, const QString& text) { box(name)->setText(text); }
     void click(const QString& name) { control<QPushButton>(name)->click(); }
+    // From here on, the object name of every button clicked, by whatever
+    // means, is appended to clicked.
+    void recordClicks() {
+        for (QPushButton* button : window.findChildren<QPushButton*>()) {
+            QObject::connect(button, &QPushButton::clicked, &window,
+                             [this, button] { clicked << button->objectName(); });
+        }
+    }
+    // The web link does nothing: no browser starts in a test.
+    void disableWebLink() {
+        window.programExists = [](const QString&) { return false; };
+        window.startProgram = [](const QString&, const QString&) { return false; };
+        window.openUrl = [](const QString&) { return true; };
+    }
     void selectHighPrecision(bool highPrecision) {
         control<QRadioButton>(highPrecision ? QStringLiteral("OptHP") : QStringLiteral("optVHP"))
             ->setChecked(true);
@@ -39,6 +54,7 @@ public:
 
     calcora::frmNumora window;
     QStringList messages;
+    QStringList clicked;
 };
 
 // The driver with the window shown and activated, so that the focus can be
@@ -62,4 +78,11 @@ public:
         return control<QRadioButton>(highPrecision ? QStringLiteral("OptHP") : QStringLiteral("optVHP"));
     }
     void selectMode(bool highPrecision) { selectHighPrecision(highPrecision); }
+    // A key pressed and released on the window as a user presses it, with
+    // whatever widget has the focus.
+    void press(QKeyCombination key) { QTest::keyClick(&window, key.key(), key.keyboardModifiers()); }
+    // The same on one control, the way typing into a box arrives.
+    void pressIn(const QString& name, QKeyCombination key) {
+        QTest::keyClick(control<QWidget>(name), key.key(), key.keyboardModifiers());
+    }
 };

@@ -1,0 +1,109 @@
+// The accessible names and descriptions: one row per control. The captions
+// stay as designed ("U", "x ! "); these are the words a screen reader says.
+#include "ui/accessible_names.h"
+
+#include <QLabel>
+#include <QWidget>
+
+#include "ui/keyboard.h"
+
+namespace calcora {
+namespace {
+
+struct Spoken {
+    const char* control;  // object name
+    const char* name;
+    const char* description;  // the shortcut, if any, is added after it
+};
+
+const Spoken kSpoken[] = {
+    // Boxes, by their role.
+    {"txtNum1", "First number", "Type or paste the first operand. Enter repeats the last command."},
+    {"txtNum2", "Second number", "Type or paste the second operand. Enter repeats the last command."},
+    {"txtResult", "Result", "The result of the last command; its tool tip gives the count of digits."},
+    {"txtMem", "Memory", "The number held in memory; empty when the memory is empty."},
+    {"txtExp", "Scientific notation exponent of the result",
+     "The power of ten the result carries in scientific notation."},
+    {"txtWSF", "Significant figures that fit across the window",
+     "How many digits the number boxes show at once at the window's width."},
+    {"txtSigFigs", "Significant figures in Very High Precision",
+     "Figures of quotients, reciprocals and square roots in Very High Precision, 30 to 500."},
+    // Options.
+    {"OptHP", "High Precision (29 significant figures)",
+     "Computes with a fixed decimal of 29 significant digits."},
+    {"optVHP", "Very High Precision", "Computes with numbers of up to 32,767 characters."},
+    // Labels.
+    {"Label1", "Plus, minus, times, divided by",
+     "The commands combine the first number with the second."},
+    {"Label2", "Equals", "The result box follows."},
+    {"Label3", "Significant figures in Very High Precision, 30 to 500",
+     "Labels the significant-figure setting."},
+    {"Label4", "Version notice", "The version of Calcora."},
+    {"Label5", "Scientific notation exponent", "Labels the exponent of the result."},
+    {"Label6", "Significant figures that fit into window width",
+     "Labels the count of figures that fit across the window."},
+    // Computing commands.
+    {"cmdAdd", "Add", "Adds the second number to the first."},
+    {"cmdSubtract", "Subtract", "Subtracts the second number from the first."},
+    {"cmdMultiply", "Multiply", "Multiplies the first number by the second."},
+    {"cmdDivide", "Divide", "Divides the first number by the second."},
+    {"cmdReciprocal", "Reciprocal", "Divides one by the first number."},
+    {"cmdSqRt", "Square root", "The square root of the first number, to at most 100 significant figures."},
+    {"cmdPower", "Power", "Raises the first number to the power of the second."},
+    {"cmdFac", "Factorial", "The factorial of the first number's whole part, up to 1000."},
+    {"cmdPi", "Pi", "Puts pi into the first number."},
+    {"cmdMacro", "Next term of the e series",
+     "Adds one more term of the series for e to the memory, in High Precision."},
+    // Memory.
+    {"cmdMemPlus", "Add result to memory", "Adds the result to the memory."},
+    {"cmdMemMinus", "Subtract result from memory", "Subtracts the result from the memory."},
+    {"cmdMemRec1", "Recall memory into first number", "Copies the memory into the first number."},
+    {"cmdMemRec2", "Recall memory into second number", "Copies the memory into the second number."},
+    {"cmdMemClear", "Clear memory", "Empties the memory."},
+    // Clipboard, moving and clearing.
+    {"cmdCopyResult", "Copy result", "Puts the result on the clipboard."},
+    {"cmdCopyMem", "Copy memory", "Puts the memory on the clipboard."},
+    {"cmdPaste1", "Paste into first number", "Replaces the first number with the clipboard's text."},
+    {"cmdPaste2", "Paste into second number", "Replaces the second number with the clipboard's text."},
+    {"cmdPasteRes", "Paste into result", "Replaces the result with the clipboard's text."},
+    {"cmdShift", "Shift result to first number",
+     "Moves the result into the first number; without a result, copies the first number into the "
+     "second."},
+    {"cmdShift2", "Shift result to second number", "Moves the result into the second number."},
+    {"cmdShftUp", "Move numbers up", "Moves the second number into the first and empties the second."},
+    {"cmdShftDn", "Move numbers down", "Moves the first number into the second and empties the first."},
+    {"cmdSwitch", "Swap numbers", "Exchanges the first and second numbers."},
+    {"cmdClearAll", "Clear all", "Empties both numbers and the result; the memory stays."},
+    {"cmdClr1", "Clear first number", "Empties the first number."},
+    {"cmdClr2", "Clear second number", "Empties the second number."},
+    {"cmdClr3", "Clear result", "Empties the result and its exponent."},
+    {"cmdVisit", "Visit the author's website", "Opens the author's web page in the browser."},
+};
+
+// Labels that explain one box: the screen reader names the box through them.
+const std::pair<const char*, const char*> kLabelledBoxes[] = {
+    {"Label3", "txtSigFigs"},
+    {"Label5", "txtExp"},
+    {"Label6", "txtWSF"},
+};
+
+}  // namespace
+
+void describeControls(QWidget& window) {
+    for (const Spoken& row : kSpoken) {
+        const QString objectName = QString::fromLatin1(row.control);
+        auto* control = window.findChild<QWidget*>(objectName, Qt::FindDirectChildrenOnly);
+        Q_ASSERT(control != nullptr);
+        control->setAccessibleName(QString::fromLatin1(row.name));
+        QString description = QString::fromLatin1(row.description);
+        const QString keys = shortcutText(objectName);
+        if (!keys.isEmpty()) description += QStringLiteral(" Shortcut: %1.").arg(keys);
+        control->setAccessibleDescription(description);
+    }
+    for (const auto& [label, box] : kLabelledBoxes) {
+        window.findChild<QLabel*>(QString::fromLatin1(label))
+            ->setBuddy(window.findChild<QWidget*>(QString::fromLatin1(box)));
+    }
+}
+
+}  // namespace calcora

@@ -1,0 +1,15 @@
+#pragma once
+// What a screen reader says for each of the window's 45 controls.
+
+class QWidget;
+
+namespace calcora {
+
+// Gives every control of window (found by object name) an accessible name,
+// its role or what it does in words ("First number", "Move numbers up"), and
+// a description of a sentence or two that ends with the control's shortcut
+// when it has one ("Shortcut: Ctrl++ or Ctrl+Num++."). Labels also point the
+// screen reader at the box they explain.
+void describeControls(QWidget& window);
+
+}  // namespace calcora

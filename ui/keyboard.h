@@ -1,0 +1,32 @@
+#pragma once
+// The window for the keyboard: a shortcut for every command, active wherever
+// the focus is in the window, and Enter in an operand box repeating the last
+// computing command. The keys are listed in the README's "Keyboard" table.
+
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+class QWidget;
+
+namespace calcora {
+
+// Gives every command button of window (found by object name) its shortcuts;
+// each shortcut clicks its button, so a shortcut does exactly what a click
+// does. No shortcut takes a key the text boxes edit with.
+void installShortcuts(QWidget& window);
+
+// Makes Return and Enter in txtNum1 and txtNum2 click again the computing
+// command (arithmetic, root, power, factorial, e series) that was last
+// clicked, by mouse, key or shortcut. Before the first one they do nothing.
+void installCommandRepeat(QWidget& window);
+
+// The shortcuts of the button named objectName, in the order the README
+// gives them; empty for a control that has none.
+QList<QKeySequence> shortcutsOf(QStringView objectName);
+
+// The same as words for people, "Ctrl++ or Ctrl+Num++"; empty if none.
+QString shortcutText(QStringView objectName);
+
+}  // namespace calcora
