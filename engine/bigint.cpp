@@ -123,29 +123,6 @@ std::size_t BigUInt::digitCount() const {
     return (limbs_.size() - 1) * kBaseDigits + static_cast<std::size_t>(limbDigits(limbs_.back()));
 }
 
-int BigUInt::digitAt(std::size_t place) const {
-    const std::size_t limb = place / kBaseDigits;
-    if (limb >= limbs_.size()) return 0;
-    return static_cast<int>(limbs_[limb] / kPow10[place % kBaseDigits] % 10);
-}
-
-bool BigUInt::fitsUint64() const {
-    // 10^18 ≤ 2^64 − 1 < 10^20: three limbs fit when the top one is small enough.
-    if (limbs_.size() <= 2) return true;
-    if (limbs_.size() > 3) return false;
-    // limbs_[2]·B + limbs_[1] < 10^18 fits a word; the value fits while that,
-    // times B, leaves room for limbs_[0].
-    const std::uint64_t top = std::uint64_t{limbs_[2]} * kBase + limbs_[1];
-    return top <= (UINT64_MAX - limbs_[0]) / kBase;
-}
-
-std::uint64_t BigUInt::toUint64() const {
-    assert(fitsUint64());
-    std::uint64_t v = 0;
-    for (std::size_t i = limbs_.size(); i-- > 0;) v = v * kBase + limbs_[i];
-    return v;
-}
-
 std::strong_ordering operator<=>(const BigUInt& a, const BigUInt& b) {
     const auto& x = a.limbs();
     const auto& y = b.limbs();

@@ -49,11 +49,6 @@ public:
     // Number of decimal digits: 0 for zero, else the length of toDigits().
     std::size_t digitCount() const;
     const std::vector<Limb>& limbs() const { return limbs_; }
-    // Decimal digit at place value 10^place (0 for the units), 0 past the top.
-    int digitAt(std::size_t place) const;
-    // The value when it fits in 64 bits (asserted by the caller).
-    bool fitsUint64() const;
-    std::uint64_t toUint64() const;
 
     friend bool operator==(const BigUInt& a, const BigUInt& b) = default;
     friend std::strong_ordering operator<=>(const BigUInt& a, const BigUInt& b);
@@ -97,7 +92,7 @@ struct DivModResult {
     BigUInt remainder;
 };
 // quotient = floor(n / d), remainder = n − quotient·d. DivisionByZero when d is 0.
-DivModResult divMod(const BigUInt& n, const BigUInt& d, const Cutoffs& cutoffs = {});
+DivModResult divMod(const BigUInt& n, const BigUInt& d);
 // floor(n / d) alone. Much faster than divMod when the quotient is far shorter
 // than the divisor: it brackets the quotient between two divisions by the
 // divisor's leading limbs and falls back to divMod only when they disagree.

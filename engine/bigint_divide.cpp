@@ -130,7 +130,7 @@ BigUInt quotientOnly(const BigUInt& n, const BigUInt& d) {
 
 }  // namespace
 
-DivModResult divMod(const BigUInt& n, const BigUInt& d, const Cutoffs& /*cutoffs*/) {
+DivModResult divMod(const BigUInt& n, const BigUInt& d) {
     if (d.isZero()) throw DivisionByZero("BigUInt::divMod: division by zero");
     if (n < d) return {BigUInt(), n};
     if (d.limbs().size() == 1) {

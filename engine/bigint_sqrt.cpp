@@ -42,7 +42,7 @@ BigUInt isqrt(const BigUInt& n, const Cutoffs& cutoffs) {
     const BigUInt x0 = BigUInt::fromLimbs(std::move(start));
     // Newton from above with floors never goes below the root.
     std::uint32_t odd = 0;
-    BigUInt y = divModSmall(x0 + divMod(n, x0, cutoffs).quotient, 2, odd);
+    BigUInt y = divModSmall(x0 + divMod(n, x0).quotient, 2, odd);
     if (y > x0) y = x0;
     while (multiply(y, y, cutoffs) > n) y = y - BigUInt(1);
     return y;

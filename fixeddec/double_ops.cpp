@@ -34,7 +34,7 @@ FixedDecimal toFixedDecimal(double value) {
 double toDouble(const FixedDecimal& value) {
     // "<magnitude>e-<scale>" read by from_chars is the correctly rounded double.
     std::string text = value.negative() ? "-" : "";
-    text += decimal_detail::WideUint::fromParts(value.hi(), value.mid(), value.lo()).toDecimal();
+    text += WideUint::fromParts(value.hi(), value.mid(), value.lo()).toDecimal();
     text += "e-" + std::to_string(value.scale());
     double result = 0.0;
     std::from_chars(text.data(), text.data() + text.size(), result);

@@ -13,9 +13,8 @@
 
 namespace calcora {
 
-using decimal_detail::fitToFixedDecimal;
-using decimal_detail::Tail;
-using decimal_detail::WideUint;
+using rounding::fitToFixedDecimal;
+using rounding::Tail;
 
 namespace {
 
@@ -109,7 +108,7 @@ FixedDecimal operator/(const FixedDecimal& a, const FixedDecimal& b) {
     WideUint quotient, remainder;
     WideUint::divMod(numerator, divisor, quotient, remainder);
     return fitToFixedDecimal(quotient, FixedDecimal::kMaxScale,
-                             decimal_detail::tailOfRemainder(remainder, divisor),
+                             rounding::tailOfRemainder(remainder, divisor),
                              a.negative() != b.negative(), "fixed decimal division");
 }
 

@@ -1,6 +1,6 @@
 #include "fixeddec/number_scan.h"
 
-namespace calcora::decimal_detail {
+namespace calcora::number_scan {
 
 namespace {
 
@@ -115,4 +115,4 @@ void scanLeadingNumber(std::string_view text, DecimalDigits& out) {
     }
 }
 
-}  // namespace calcora::decimal_detail
+}  // namespace calcora::number_scan

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace calcora::decimal_detail {
+namespace calcora::number_scan {
 
 // value = 0.d1 d2 d3 … × 10^pointPosition, negated when negative; d1 is not
 // "0". No digits at all means zero.
@@ -36,4 +36,4 @@ bool scanNumberText(std::string_view text, DecimalDigits& out);
 // optional sign, digits and one "."; anything else ends it. Never fails.
 void scanLeadingNumber(std::string_view text, DecimalDigits& out);
 
-}  // namespace calcora::decimal_detail
+}  // namespace calcora::number_scan

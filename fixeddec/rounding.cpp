@@ -4,7 +4,7 @@
 #include <cassert>
 #include <string>
 
-namespace calcora::decimal_detail {
+namespace calcora::rounding {
 
 namespace {
 
@@ -82,4 +82,4 @@ FixedDecimal fitToFixedDecimal(WideUint magnitude, int scale, Tail tail, bool ne
                                    scale - drop, isNegative);
 }
 
-}  // namespace calcora::decimal_detail
+}  // namespace calcora::rounding

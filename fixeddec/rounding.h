@@ -6,7 +6,7 @@
 #include "fixeddec/fixeddec.h"
 #include "fixeddec/wide_uint.h"
 
-namespace calcora::decimal_detail {
+namespace calcora::rounding {
 
 // What lies below the last kept digit, as a fraction of one unit of it.
 enum class Tail { Zero, BelowHalf, Half, AboveHalf };
@@ -24,4 +24,4 @@ Tail tailOfRemainder(const WideUint& remainder, const WideUint& divisor);
 FixedDecimal fitToFixedDecimal(WideUint magnitude, int scale, Tail tail, bool negative,
                                const char* operation);
 
-}  // namespace calcora::decimal_detail
+}  // namespace calcora::rounding

@@ -17,9 +17,8 @@
 
 namespace calcora {
 
-using decimal_detail::DecimalDigits;
-using decimal_detail::Tail;
-using decimal_detail::WideUint;
+using number_scan::DecimalDigits;
+using rounding::Tail;
 
 namespace {
 
@@ -70,7 +69,7 @@ FixedDecimal digitsToFixedDecimal(const DecimalDigits& d) {
         }
     }
     const int scale = used - static_cast<int>(d.pointPosition);
-    return decimal_detail::fitToFixedDecimal(magnitude, scale, tail, d.negative, kOperation);
+    return rounding::fitToFixedDecimal(magnitude, scale, tail, d.negative, kOperation);
 }
 
 // The nearest double, ±infinity beyond the range.
@@ -103,7 +102,7 @@ double digitsToDouble(const DecimalDigits& d) {
 
 FixedDecimal toFixedDecimal(std::string_view text) {
     DecimalDigits d;
-    if (!decimal_detail::scanNumberText(text, d)) {
+    if (!number_scan::scanNumberText(text, d)) {
         throw NotANumber("text to fixed decimal: the text is not a number");
     }
     return digitsToFixedDecimal(d);
@@ -111,12 +110,12 @@ FixedDecimal toFixedDecimal(std::string_view text) {
 
 bool isNumeric(std::string_view text) {
     DecimalDigits d;
-    return decimal_detail::scanNumberText(text, d);
+    return number_scan::scanNumberText(text, d);
 }
 
 double textToDouble(std::string_view text) {
     DecimalDigits d;
-    if (!decimal_detail::scanNumberText(text, d)) {
+    if (!number_scan::scanNumberText(text, d)) {
         throw NotANumber("text to double: the text is not a number");
     }
     const double value = digitsToDouble(d);
@@ -128,7 +127,7 @@ double textToDouble(std::string_view text) {
 
 double leadingNumber(std::string_view text) {
     DecimalDigits d;
-    decimal_detail::scanLeadingNumber(text, d);
+    number_scan::scanLeadingNumber(text, d);
     return digitsToDouble(d);
 }
 

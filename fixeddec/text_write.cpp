@@ -33,7 +33,7 @@ PlainDigits plainDigits(const FixedDecimal& value) {
     PlainDigits out;
     if (value.isZero()) return out;
     const std::string digits =
-        decimal_detail::WideUint::fromParts(value.hi(), value.mid(), value.lo()).toDecimal();
+        WideUint::fromParts(value.hi(), value.mid(), value.lo()).toDecimal();
     const auto scale = static_cast<std::size_t>(value.scale());
     if (digits.size() > scale) {
         out.integer = digits.substr(0, digits.size() - scale);

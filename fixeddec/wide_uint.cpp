@@ -4,7 +4,7 @@
 #include <bit>
 #include <cassert>
 
-namespace calcora::decimal_detail {
+namespace calcora {
 
 namespace {
 
@@ -261,4 +261,4 @@ std::string WideUint::toDecimal() const {
     return text;
 }
 
-}  // namespace calcora::decimal_detail
+}  // namespace calcora

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-namespace calcora::decimal_detail {
+namespace calcora {
 
 class WideUint {
 public:
@@ -51,4 +51,4 @@ private:
     std::array<std::uint32_t, kLimbs> limb_{};
 };
 
-}  // namespace calcora::decimal_detail
+}  // namespace calcora

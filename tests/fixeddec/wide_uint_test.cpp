@@ -9,7 +9,7 @@
 
 #include "fixeddec/wide_uint.h"
 
-namespace calcora::decimal_detail {
+namespace calcora {
 namespace {
 
 // Limbs given most significant first, as they are written.
@@ -88,4 +88,4 @@ TEST(WideUint, DecimalText) {
 }
 
 }  // namespace
-}  // namespace calcora::decimal_detail
+}  // namespace calcora
