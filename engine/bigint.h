@@ -74,34 +74,34 @@ BigUInt operator+(const BigUInt& a, const BigUInt& b);
 BigUInt operator-(const BigUInt& a, const BigUInt& b);
 BigUInt operator*(const BigUInt& a, const BigUInt& b);
 
-BigUInt multiply(const BigUInt& a, const BigUInt& b, const Cutoffs& cutoffs);
+[[nodiscard]] BigUInt multiply(const BigUInt& a, const BigUInt& b, const Cutoffs& cutoffs);
 // a × m for a small factor m.
-BigUInt multiplySmall(const BigUInt& a, std::uint32_t m);
+[[nodiscard]] BigUInt multiplySmall(const BigUInt& a, std::uint32_t m);
 // a + m for a small addend m.
-BigUInt addSmall(const BigUInt& a, std::uint32_t m);
+[[nodiscard]] BigUInt addSmall(const BigUInt& a, std::uint32_t m);
 // a × 10^n.
-BigUInt shiftUp(const BigUInt& a, std::size_t n);
+[[nodiscard]] BigUInt shiftUp(const BigUInt& a, std::size_t n);
 // floor(a / 10^n).
-BigUInt shiftDown(const BigUInt& a, std::size_t n);
+[[nodiscard]] BigUInt shiftDown(const BigUInt& a, std::size_t n);
 // The product of a and b computed by the plain schoolbook method, whatever the
 // sizes (the reference the fast paths are tested against).
-BigUInt multiplySchoolbook(const BigUInt& a, const BigUInt& b);
+[[nodiscard]] BigUInt multiplySchoolbook(const BigUInt& a, const BigUInt& b);
 
 struct DivModResult {
     BigUInt quotient;
     BigUInt remainder;
 };
 // quotient = floor(n / d), remainder = n − quotient·d. DivisionByZero when d is 0.
-DivModResult divMod(const BigUInt& n, const BigUInt& d);
+[[nodiscard]] DivModResult divMod(const BigUInt& n, const BigUInt& d);
 // floor(n / d) alone. Much faster than divMod when the quotient is far shorter
 // than the divisor: it brackets the quotient between two divisions by the
 // divisor's leading limbs and falls back to divMod only when they disagree.
 // DivisionByZero when d is 0.
-BigUInt divideFloor(const BigUInt& n, const BigUInt& d, const Cutoffs& cutoffs = {});
+[[nodiscard]] BigUInt divideFloor(const BigUInt& n, const BigUInt& d, const Cutoffs& cutoffs = {});
 // n divided by a small divisor m > 0; the remainder is returned through rem.
-BigUInt divModSmall(const BigUInt& n, std::uint32_t m, std::uint32_t& rem);
+[[nodiscard]] BigUInt divModSmall(const BigUInt& n, std::uint32_t m, std::uint32_t& rem);
 
 // floor(sqrt(n)).
-BigUInt isqrt(const BigUInt& n, const Cutoffs& cutoffs = {});
+[[nodiscard]] BigUInt isqrt(const BigUInt& n, const Cutoffs& cutoffs = {});
 
 }  // namespace calcora

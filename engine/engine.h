@@ -55,22 +55,22 @@ using MessageSink = std::function<void(std::string_view)>;
 // ---- Digit helpers -------------------------------------------------------
 
 // StrIn without any "," or " " (tabs and other blanks are kept).
-std::string RemoveCommasAndSpaces(std::string_view StrIn);
+[[nodiscard]] std::string RemoveCommasAndSpaces(std::string_view StrIn);
 // N characters "0"; the empty text for N ≤ 0.
-std::string NZeros(std::int16_t N);
+[[nodiscard]] std::string NZeros(std::int16_t N);
 // Every leading "0" removed ("0.50" → ".50", "000" → "").
-std::string StripFrontZeros(std::string_view InSt);
+[[nodiscard]] std::string StripFrontZeros(std::string_view InSt);
 // Every trailing "0" removed, point or not ("1.0" → "1.", "-10" → "-1").
-std::string StripEndZeros(std::string_view InSt);
+[[nodiscard]] std::string StripEndZeros(std::string_view InSt);
 // One trailing "." removed ("5.." → "5.").
-std::string StripPointOffRight(std::string_view InSt);
+[[nodiscard]] std::string StripPointOffRight(std::string_view InSt);
 // Moves the point of a magnitude: a positive Shift of n moves it n − 1 places
 // to the right, a negative Shift of −n moves it n places to the left; zeros
 // are added as needed and the result is not normalised ("0.05", 2 → "00.5").
-std::string ShiftDecPoint(std::string_view InSt, std::int16_t Shift);
+[[nodiscard]] std::string ShiftDecPoint(std::string_view InSt, std::int16_t Shift);
 // StrIn without the character at PP, where L is StrIn's length.
 // InvalidArgument when PP is outside 1..L.
-std::string RemoveDP(std::string_view StrIn, std::int16_t PP, std::int16_t L);
+[[nodiscard]] std::string RemoveDP(std::string_view StrIn, std::int16_t PP, std::int16_t L);
 
 // ---- Addition and subtraction ---------------------------------------------
 
@@ -82,7 +82,7 @@ std::string RemoveDP(std::string_view StrIn, std::int16_t PP, std::int16_t L);
 // not a number string ("", "." and "-" are zero); ArithmeticOverflow for an
 // operand or a result over 32,767 characters; InvalidArgument for an AddorSub
 // other than "+" or "-".
-std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
+[[nodiscard]] std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
                      std::string_view Num2StrIn);
 
 // ---- Significant figures --------------------------------------------------
@@ -90,7 +90,7 @@ std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
 // The digits left once leading zeros and points, then trailing zeros, are
 // removed, less one for a remaining point ("100" → 1, "100." → 3, "1.50" → 2).
 // ArithmeticOverflow for a text over 32,767 characters.
-std::int16_t SigFigs(std::string_view NumStrIn);
+[[nodiscard]] std::int16_t SigFigs(std::string_view NumStrIn);
 
 // ---- Multiplication -------------------------------------------------------
 
@@ -99,7 +99,7 @@ std::int16_t SigFigs(std::string_view NumStrIn);
 // operands give "0", or the empty text when one is "" or "." . NotANumber for
 // an operand that is not a number string; ArithmeticOverflow past the 16-bit
 // lengths.
-std::string LargeMultiply(std::string_view Num1StrIn, std::string_view Num2StrIn);
+[[nodiscard]] std::string LargeMultiply(std::string_view Num1StrIn, std::string_view Num2StrIn);
 
 // ---- Division -------------------------------------------------------------
 
@@ -110,7 +110,7 @@ std::string LargeMultiply(std::string_view Num1StrIn, std::string_view Num2StrIn
 // zeros aside) is refused: the empty text, after showMessage when NSR is true.
 // ArithmeticOverflow for a zero divisor and past the 16-bit limits;
 // NotANumber for an operand that is not a number string.
-std::string LargeDiv(bool NSR, std::int16_t SF, std::string_view NIN, std::string_view DIN,
+[[nodiscard]] std::string LargeDiv(bool NSR, std::int16_t SF, std::string_view NIN, std::string_view DIN,
                      const MessageSink& showMessage);
 
 // The text LargeDiv shows for a refused numerator.
@@ -127,7 +127,7 @@ inline constexpr std::string_view kNumeratorTooLongMessage =
 // once the estimate succeeds), or the double root when that fails ("0" → "0",
 // "1E-40" → "1E-20"). InvalidArgument for a negative number, NotANumber for a
 // text that is no number or a setting that is none.
-std::string SquareRoot(std::int16_t& SF, std::string_view StrVal,
+[[nodiscard]] std::string SquareRoot(std::int16_t& SF, std::string_view StrVal,
                        std::string_view sigFigsSetting);
 
 // The "High Precision" square root of a number text: one Heron step in the
@@ -155,7 +155,7 @@ inline constexpr std::string_view kPowerOverflowText =
 // significant figures. Failures outside the double case reach the caller: an
 // exponent that is no number or beyond the 32-bit range, a zero base with
 // "-1", a product past the 16-bit length.
-std::string RTPower(std::int16_t& SF, std::string_view StrNum, std::string_view StrPower,
+[[nodiscard]] std::string RTPower(std::int16_t& SF, std::string_view StrNum, std::string_view StrPower,
                     std::string_view sigFigsSetting, const MessageSink& showMessage);
 
 // ---- Factorials -----------------------------------------------------------
@@ -166,8 +166,8 @@ inline constexpr std::string_view kFactorialOverflowText =
 // n! exactly, n the integer part of InNum; "1" for n ≤ 0 (however far below).
 // NotANumber for a text that is no number; ArithmeticOverflow for n above
 // 32,767 or a product past the 16-bit length (between 9,000! and 10,000!).
-std::string FactorialUP(std::string_view InNum);
+[[nodiscard]] std::string FactorialUP(std::string_view InNum);
 // n! as the text of a double; kFactorialOverflowText from 171 on or on failure.
-std::string FactorialHP(std::string_view InNum);
+[[nodiscard]] std::string FactorialHP(std::string_view InNum);
 
 }  // namespace calcora

@@ -87,53 +87,53 @@ FixedDecimal operator/(double a, const FixedDecimal& b);
 // ArithmeticOverflow for an integer part beyond the 96-bit range.
 // "0.00000000000000000000000000005" reads as 0, "2.00000000000000000000000000015"
 // as 2.0000000000000000000000000002.
-FixedDecimal toFixedDecimal(std::string_view text);
+[[nodiscard]] FixedDecimal toFixedDecimal(std::string_view text);
 // The double's value rounded to 15 significant digits, then held exactly.
 // ArithmeticOverflow when beyond the range (or not finite).
-FixedDecimal toFixedDecimal(double value);
+[[nodiscard]] FixedDecimal toFixedDecimal(double value);
 // The nearest double.
-double toDouble(const FixedDecimal& value);
+[[nodiscard]] double toDouble(const FixedDecimal& value);
 
 // The double power of two values (both converted to doubles). Fails with
 // ArithmeticOverflow for a result beyond the double range (zero to a negative
 // power included) and InvalidArgument for a negative base with a fractional
 // exponent. A not-a-number argument is InvalidArgument, an infinite one
 // ArithmeticOverflow.
-double power(double base, double exponent);
-double power(const FixedDecimal& base, const FixedDecimal& exponent);
+[[nodiscard]] double power(double base, double exponent);
+[[nodiscard]] double power(const FixedDecimal& base, const FixedDecimal& exponent);
 
 // Number to text: " " before a value that is not negative, "-" before a
 // negative one. Fixed decimal: plain notation, no trailing fraction zeros, no
 // point for a whole value, no "0" before the point (" .5", "-.25").
-std::string numberToText(const FixedDecimal& value);
+[[nodiscard]] std::string numberToText(const FixedDecimal& value);
 // Double: at most 15 significant digits, trailing zeros dropped; exponent form
 // ("1E+20", "1.5E-07") when the decimal exponent is 15 or more or below −4.
 // The exponent is that of the 15-digit rounding, at least two digits; −4 is
 // still plain (" .0001"). Zero (either sign) is " 0". ArithmeticOverflow for
 // not-a-number or infinity, which have no text.
-std::string numberToText(double value);
+[[nodiscard]] std::string numberToText(double value);
 // numberToText with leading and trailing spaces removed: "2.5", "-.25".
-std::string trimmedText(const FixedDecimal& value);
-std::string trimmedText(double value);
+[[nodiscard]] std::string trimmedText(const FixedDecimal& value);
+[[nodiscard]] std::string trimmedText(double value);
 
 // Grouped text: commas between groups of three integer digits, at least one
 // digit before the point, the point always written: "1,234.5", "0.25", "1,234.",
 // "0." for zero, "-1,234.5" for a negative value.
-std::string groupedText(const FixedDecimal& value);
+[[nodiscard]] std::string groupedText(const FixedDecimal& value);
 
 // True exactly when the text is a number by the number-text rules. Never fails.
-bool isNumeric(std::string_view text);
+[[nodiscard]] bool isNumeric(std::string_view text);
 
 // Text to double by the number-text rules. NotANumber for a text that is not a
 // number; ArithmeticOverflow for a value beyond the double range; a value
 // too small for a double gives 0. Does not depend on the C locale.
-double textToDouble(std::string_view text);
+[[nodiscard]] double textToDouble(std::string_view text);
 
 // The number that the longest leading part of the text forms, 0 when it does
 // not begin with one. Spaces anywhere are skipped, a comma ends the number,
 // only "." is a point, no exponent, no prefixes. Never fails.
 // One leading "+" or "-"; "1 000" gives 1000, "1,500" 1, "12abc" 12, "abc" 0.
 // Digits beyond the double range give +infinity (−infinity after "-").
-double leadingNumber(std::string_view text);
+[[nodiscard]] double leadingNumber(std::string_view text);
 
 }  // namespace calcora

@@ -60,8 +60,8 @@ TEST(SigFigsTest, LengthLimit) {
     const std::string longest(32767, '1');
     EXPECT_EQ(SigFigs(longest), 32767);
     EXPECT_EQ(SigFigs("." + std::string(32766, '0')), 0);
-    EXPECT_THROW(SigFigs(longest + "1"), ArithmeticOverflow);
-    EXPECT_THROW(SigFigs(std::string(40000, '0')), ArithmeticOverflow)
+    EXPECT_THROW(static_cast<void>(SigFigs(longest + "1")), ArithmeticOverflow);
+    EXPECT_THROW(static_cast<void>(SigFigs(std::string(40000, '0'))), ArithmeticOverflow)
         << "the length is checked before the zeros are stripped";
 }
 
