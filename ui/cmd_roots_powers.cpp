@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "engine/engine.h"
 #include "fixeddec/fixeddec.h"
@@ -59,6 +60,20 @@ QString factorialRefusal(std::string_view typed) {
     return {};
 }
 
+// The number a box holds, or the text that says why there is none: `missing`
+// for an empty box or a text that is no number, the failure text for one too
+// long to compute with.
+std::variant<std::string, QString> numberOrRefusal(const QLineEdit& box, const char* missing) {
+    try {
+        std::string number = numberIn(box);
+        if (!number.empty()) return number;
+    } catch (const NotANumber&) {
+    } catch (const Failure& failure) {
+        return failureText(failure);
+    }
+    return latin1(missing);
+}
+
 }  // namespace
 
 void frmNumora::cmdSqRt_Click() {
@@ -67,18 +82,12 @@ void frmNumora::cmdSqRt_Click() {
         setResult(QStringLiteral("0"));
         return;
     }
-    std::string number;
-    try {
-        number = numberIn(*txtNum1);
-    } catch (const NotANumber&) {
-    } catch (const Failure& failure) {
-        setResult(failureText(failure));
+    const auto read = numberOrRefusal(*txtNum1, kInputMustBeNumeric);
+    if (const QString* refusal = std::get_if<QString>(&read)) {
+        setResult(*refusal);
         return;
     }
-    if (number.empty()) {
-        setResult(latin1(kInputMustBeNumeric));
-        return;
-    }
+    const std::string& number = std::get<std::string>(read);
     if (isZero(number)) {
         setResult(QStringLiteral("0"));
         return;
@@ -107,18 +116,12 @@ void frmNumora::cmdSqRt_Click() {
 
 void frmNumora::cmdPower_Click() {
     if (!correctSigFigs()) return;
-    std::string exponent;
-    try {
-        exponent = numberIn(*txtNum2);
-    } catch (const NotANumber&) {
-    } catch (const Failure& failure) {
-        setResult(failureText(failure));
+    const auto read = numberOrRefusal(*txtNum2, kExponentNeeded);
+    if (const QString* refusal = std::get_if<QString>(&read)) {
+        setResult(*refusal);
         return;
     }
-    if (exponent.empty()) {
-        setResult(latin1(kExponentNeeded));
-        return;
-    }
+    const std::string& exponent = std::get<std::string>(read);
     setResult(resultOrFailureText([&] {
         const std::string base = numberIn(*txtNum1);
         if (base.empty()) throw NotANumber("power: no base");
