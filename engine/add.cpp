@@ -40,8 +40,9 @@ void align(std::string_view magnitude, const numtext::Shape& shape, std::size_t 
 
 // Eight digits a step: a chunk of eight bytes of both operands that are all
 // "0".."9" is added or subtracted as one 64-bit word (see wordStep); any other
-// chunk (one holding the point, the short chunk at the left end) goes
-// through byteStep, which follows the digit rules one byte at a time. Both keep the carry (add) or borrow (subtract) as 0 or 1.
+// chunk (one holding the point or anything else, the short chunk at the left
+// end) goes through byteStep, which follows the digit rules one byte at a
+// time. Both keep the carry (add) or borrow (subtract) as 0 or 1.
 constexpr std::size_t kWord = 8;
 constexpr std::uint64_t kEach = digit_words::kEachByte;
 
@@ -74,18 +75,23 @@ unsigned wordStep(std::uint64_t wa, std::uint64_t wb, char* out, unsigned carry)
 }
 
 // The digit rules byte by byte over [from, to), right to left. Both texts
-// are number strings aligned to one shape, so a point stands opposite a point.
+// are aligned at their first point, at `pointAt` (npos when neither has
+// one). Marks `bad` for anything that makes an operand no number string: a
+// byte that is no digit, or a point anywhere else; the caller fails once the
+// loop is over, which keeps the checking inside the one pass over the digits.
 template <bool kSubtract>
 unsigned byteStep(const unsigned char* a, const unsigned char* b, char* out, std::size_t from,
-                  std::size_t to, unsigned carry) {
+                  std::size_t to, std::size_t pointAt, unsigned carry, bool& bad) {
     for (std::size_t i = to; i-- > from;) {
         const unsigned char c1 = a[i];
         if (c1 == '.') {  // the point passes through, and so does the carry
+            bad = bad || i != pointAt || b[i] != '.';
             out[i] = '.';
             continue;
         }
         const unsigned d1 = c1 - '0';
         const unsigned d2 = b[i] - '0';
+        bad = bad || d1 > 9 || d2 > 9;
         if constexpr (kSubtract) {
             const int s = static_cast<int>(d1) - static_cast<int>(d2) - static_cast<int>(carry);
             carry = s < 0 ? 1u : 0u;
@@ -100,9 +106,11 @@ unsigned byteStep(const unsigned char* a, const unsigned char* b, char* out, std
 }
 
 // a ± b over n aligned bytes, right to left into out; returns the final carry
-// or borrow (none is left when subtracting: the larger text comes first).
+// or borrow (none is left when subtracting number strings: the larger text
+// comes first).
 template <bool kSubtract>
-unsigned digitLoop(const unsigned char* a, const unsigned char* b, std::size_t n, char* out) {
+unsigned digitLoop(const unsigned char* a, const unsigned char* b, std::size_t n, std::size_t pointAt, char* out,
+                   bool& bad) {
     unsigned carry = 0;
     std::size_t i = n;
     for (; i >= kWord; i -= kWord) {
@@ -111,10 +119,10 @@ unsigned digitLoop(const unsigned char* a, const unsigned char* b, std::size_t n
         if (digit_words::allDigits(wa) && digit_words::allDigits(wb)) {
             carry = wordStep<kSubtract>(wa, wb, out + i - kWord, carry);
         } else {
-            carry = byteStep<kSubtract>(a, b, out, i - kWord, i, carry);
+            carry = byteStep<kSubtract>(a, b, out, i - kWord, i, pointAt, carry, bad);
         }
     }
-    return byteStep<kSubtract>(a, b, out, 0, i, carry);
+    return byteStep<kSubtract>(a, b, out, 0, i, pointAt, carry, bad);
 }
 
 }  // namespace
@@ -138,9 +146,6 @@ std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
     const bool neg2 = !op2.empty() && op2.front() == '-';
     std::string_view a = neg1 ? op1.substr(1) : op1;
     std::string_view b = neg2 ? op2.substr(1) : op2;
-    if (!numtext::isNumberString(a) || !numtext::isNumberString(b)) {
-        throw NotANumber("LargeAdd: an operand is not a number string");
-    }
     const bool plus = AddorSub == "+";
     const bool subtract = plus ? neg1 != neg2 : neg1 == neg2;
     // −a + b and −a − (−b) are both b − a.
@@ -179,11 +184,14 @@ std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
     std::string result(kHead + width, '\0');
     char* digits = result.data() + kHead;
     std::size_t begin = kHead;
+    const std::size_t pointAt = point ? intWidth : std::string::npos;
+    bool bad = false;
     if (subtract) {
-        digitLoop<true>(x, y, width, digits);
-    } else if (digitLoop<false>(x, y, width, digits) != 0) {
+        digitLoop<true>(x, y, width, pointAt, digits, bad);
+    } else if (digitLoop<false>(x, y, width, pointAt, digits, bad) != 0) {
         result[--begin] = '1';
     }
+    if (bad) throw NotANumber("LargeAdd: an operand is not a number string");
 
     std::size_t end = result.size();
     // A difference loses its leading zeros, the one before the point too.

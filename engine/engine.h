@@ -80,8 +80,9 @@ using MessageSink = std::function<void(std::string_view)>;
 // point go; equal operands give "0"; "-0" can come out of "-0" − "0".
 // NotANumber for an operand that, separators and one leading "-" aside, is
 // not a number string ("", "." and "-" are zero); ArithmeticOverflow for an
-// operand or a result over 32,767 characters; InvalidArgument for an AddorSub
-// other than "+" or "-".
+// operand, the two aligned at their points, or a result over 32,767
+// characters (the alignment is measured first); InvalidArgument for an
+// AddorSub other than "+" or "-".
 [[nodiscard]] std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
                      std::string_view Num2StrIn);
 

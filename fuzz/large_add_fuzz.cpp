@@ -3,8 +3,8 @@
 // trailing fraction zero or point; differences without leading zeros; sums
 // keep the integer width their operands brought). An operand that, separators
 // and one leading "-" aside, is no number string fails with NotANumber; a
-// text past 32,767 characters, before or after alignment, and a result that
-// would be longer, with ArithmeticOverflow.
+// text past 32,767 characters, before or after alignment (measured first),
+// and a result that would be longer, with ArithmeticOverflow.
 //
 // Input: flags bit 0 chooses "-" over "+"; bit 1 takes AddorSub from a third
 // operand, written first.
@@ -54,16 +54,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(r.kind == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + context(); });
         return 0;
     }
-    if (!isMagnitude(a.magnitude) || !isMagnitude(b.magnitude)) {
-        require(r.kind == Kind::NotANumber, [&] { return "expected NotANumber: " + context(); });
-        return 0;
-    }
     const bool point = a.magnitude.find('.') != std::string::npos || b.magnitude.find('.') != std::string::npos;
     const std::size_t intWidth = std::max(integerChars(a.magnitude), integerChars(b.magnitude));
     const std::size_t aligned =
         intWidth + std::max(fractionChars(a.magnitude), fractionChars(b.magnitude)) + (point ? 1 : 0);
     if (aligned > kMaxLength) {
         require(r.kind == Kind::Overflow, [&] { return "expected ArithmeticOverflow: " + context(); });
+        return 0;
+    }
+    if (!isMagnitude(a.magnitude) || !isMagnitude(b.magnitude)) {
+        require(r.kind == Kind::NotANumber, [&] { return "expected NotANumber: " + context(); });
         return 0;
     }
     // Only a final carry and a sign make a result longer than its aligned operands.

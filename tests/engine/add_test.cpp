@@ -46,11 +46,6 @@ std::string literalLargeAdd(const std::string& op, const std::string& in1, const
     const bool n2 = !o2.empty() && o2[0] == '-';
     const std::string a = n1 ? o1.substr(1) : o1;
     const std::string b = n2 ? o2.substr(1) : o2;
-    for (const std::string* m : {&a, &b}) {
-        if (m->find_first_not_of("0123456789.") != std::string::npos || std::count(m->begin(), m->end(), '.') > 1) {
-            throw NotANumber("operand");
-        }
-    }
     bool add = false, negate = false;
     std::string x, y;
     if (op == "+") {
@@ -82,6 +77,12 @@ std::string literalLargeAdd(const std::string& op, const std::string& in1, const
     if (I1 < I2) x = std::string(I2 - I1, '0') + x;
     if (I2 < I1) y = std::string(I1 - I2, '0') + y;
     if (x.size() > kMaxLen || y.size() > kMaxLen) throw ArithmeticOverflow("aligned");
+    // Only number strings are added, checked once their alignment is measured.
+    for (const std::string* m : {&a, &b}) {
+        if (m->find_first_not_of("0123456789.") != std::string::npos || std::count(m->begin(), m->end(), '.') > 1) {
+            throw NotANumber("operand");
+        }
+    }
     if (x.size() != y.size()) throw std::logic_error("alignment left unequal lengths");
 
     bool swap = false;
