@@ -73,54 +73,16 @@ std::optional<NumberParts> partsOf(std::string_view text) {
     return parts;
 }
 
-// The mantissa's value as digits without leading or trailing zeros and the
-// power of ten of the point behind them: value = 0.digits × 10^point. Empty
-// digits for zero.
-struct Scaled {
-    std::string digits;
-    std::int64_t point = 0;
-};
-
-Scaled scaledOf(std::string_view mantissa) {
-    const numtext::Shape shape = numtext::shapeOf(mantissa);
-    std::string digits = numtext::digitsOf(mantissa);
-    const std::size_t lead = digits.find_first_not_of('0');
-    if (lead == std::string::npos) return {};
-    const std::size_t last = digits.find_last_not_of('0');
-    Scaled scaled;
-    scaled.point = static_cast<std::int64_t>(shape.intChars) - static_cast<std::int64_t>(lead);
-    scaled.digits = digits.substr(lead, last - lead + 1);
-    return scaled;
-}
-
 [[noreturn]] void tooLong() {
     limits::failTooLong("number reading: the number written out");
 }
 
-// digits × 10^(point − digits) written out: ".00015", "1500", "1.5".
-std::string writtenOut(const Scaled& scaled, bool negative) {
-    const auto count = static_cast<std::int64_t>(scaled.digits.size());
-    const std::int64_t length = (negative ? 1 : 0) + (scaled.point <= 0   ? 1 - scaled.point + count
-                                                      : scaled.point >= count ? scaled.point
-                                                                              : count + 1);
-    if (length > limits::kMaxCount) tooLong();
-
-    std::string text;
-    text.reserve(static_cast<std::size_t>(length));
-    if (negative) text += '-';
-    if (scaled.point <= 0) {
-        text += '.';
-        text.append(static_cast<std::size_t>(-scaled.point), '0');
-        text += scaled.digits;
-    } else if (scaled.point >= count) {
-        text += scaled.digits;
-        text.append(static_cast<std::size_t>(scaled.point - count), '0');
-    } else {
-        text += std::string_view(scaled.digits).substr(0, static_cast<std::size_t>(scaled.point));
-        text += '.';
-        text += std::string_view(scaled.digits).substr(static_cast<std::size_t>(scaled.point));
-    }
-    return text;
+// The length of digits × 10^exponent written out in the engine's form
+// (placedPoint): measured first, since an exponent may be far too large to
+// write out at all.
+std::int64_t writtenLength(std::int64_t digits, std::int64_t exponent) {
+    if (exponent >= 0) return digits + exponent;
+    return -exponent >= digits ? 1 - exponent : digits + 1;
 }
 
 }  // namespace
@@ -133,13 +95,16 @@ std::string plainNumber(std::string_view text) {
         if (length > static_cast<std::size_t>(limits::kMaxCount)) tooLong();
         return parts->negative ? "-" + parts->mantissa : parts->mantissa;
     }
-    Scaled scaled = scaledOf(parts->mantissa);
-    if (scaled.digits.empty()) return "0";
+    const numtext::Significand significand = numtext::significandOf(parts->mantissa);
+    if (significand.digits.empty()) return "0";
     // Any exponent of more digits than this writes out far past the limit.
     if (parts->exponentDigits.size() > kExponentDigitsRead) tooLong();
-    const std::int64_t exponent = parts->exponentDigits.empty() ? 0 : std::stoll(parts->exponentDigits);
-    scaled.point += parts->exponentNegative ? -exponent : exponent;
-    return writtenOut(scaled, parts->negative);
+    const std::int64_t shift = parts->exponentDigits.empty() ? 0 : std::stoll(parts->exponentDigits);
+    const std::int64_t exponent = significand.exponent + (parts->exponentNegative ? -shift : shift);
+    const auto digitCount = static_cast<std::int64_t>(significand.digits.size());
+    if ((parts->negative ? 1 : 0) + writtenLength(digitCount, exponent) > limits::kMaxCount) tooLong();
+    const std::string written = numtext::placedPoint(significand.digits, exponent);
+    return parts->negative ? "-" + written : written;
 }
 
 bool isNumberText(std::string_view text) {
@@ -150,10 +115,11 @@ bool isNumberText(std::string_view text) {
 std::string decimalExponent(std::string_view text) {
     const std::optional<NumberParts> parts = partsOf(text);
     if (!parts || parts->mantissa.empty()) return {};
-    const Scaled scaled = scaledOf(parts->mantissa);
-    if (scaled.digits.empty()) return "0";
-    // The first significant digit stands at 10^(point − 1).
-    const std::string offset = std::to_string(scaled.point - 1);
+    const numtext::Significand significand = numtext::significandOf(parts->mantissa);
+    if (significand.digits.empty()) return "0";
+    // The first significant digit stands at 10^(exponent + digits − 1).
+    const std::string offset =
+        std::to_string(significand.exponent + static_cast<std::int64_t>(significand.digits.size()) - 1);
     if (!parts->hasExponent || parts->exponentDigits.empty()) return offset;
     const std::string exponent = (parts->exponentNegative ? "-" : "") + parts->exponentDigits;
     try {

@@ -37,9 +37,7 @@ std::string fixedElseDouble(Fixed&& fixed, Double&& fallback) {
 // box included.
 std::string nonZeroDivisor(const QLineEdit& box) {
     std::string divisor = numberIn(box);
-    if (divisor.find_first_of("123456789") == std::string::npos) {
-        throw DivisionByZero("the divisor is zero");
-    }
+    if (isZeroValue(divisor)) throw DivisionByZero("the divisor is zero");
     return divisor;
 }
 

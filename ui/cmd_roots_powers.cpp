@@ -36,8 +36,6 @@ bool isPlainZero(const QString& text) {
            text == QLatin1String("0.00");
 }
 
-bool isZero(const std::string& number) { return number.find_first_of("123456789") == std::string::npos; }
-
 // For a number text: a "-" before a mantissa with a digit 1 to 9.
 bool denotesNegative(std::string_view number) {
     const std::size_t first = number.find_first_not_of(" \t\n\r\v\f");
@@ -88,7 +86,7 @@ void frmNumora::cmdSqRt_Click() {
         return;
     }
     const std::string& number = std::get<std::string>(read);
-    if (isZero(number)) {
+    if (isZeroValue(number)) {
         setResult(QStringLiteral("0"));
         return;
     }

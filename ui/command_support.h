@@ -29,6 +29,12 @@ namespace calcora {
 // long to compute with.
 [[nodiscard]] inline std::string numberIn(const QLineEdit& box) { return plainNumber(engineText(box.text())); }
 
+// Whether a number string (numberIn's result) has the value zero: no digit
+// 1 to 9 ("", "-0", "0.00").
+[[nodiscard]] inline bool isZeroValue(std::string_view number) {
+    return number.find_first_of("123456789") == std::string_view::npos;
+}
+
 // The text a failed computation leaves in txtResult: no number is
 // kNumericInputRequired, a value or length beyond range the overflow text, a
 // zero divisor kDivideByZero.

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QWidget>
-#include <QRegularExpression>
 #include <algorithm>
 #include <optional>
 
@@ -18,7 +17,7 @@ namespace {
 // the text is no number by the engine's reading.
 std::optional<qsizetype> mantissaDigits(QStringView text) {
     if (!isNumberText(engineText(text.toString()))) return std::nullopt;
-    const QStringView mantissa = text.left(text.indexOf(QRegularExpression(QStringLiteral("[Ee]"))));
+    const QStringView mantissa = text.left(text.indexOf(u'E', 0, Qt::CaseInsensitive));
     return std::count_if(mantissa.begin(), mantissa.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
