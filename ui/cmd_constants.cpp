@@ -28,8 +28,9 @@ void frmNumora::cmdPi_Click() {
 // carry the series: txtNum1 the last term, txtNum2 its index, txtMem the sum.
 // The term is divided, added and shifted by the divide, M+ and "Shift Result
 // to 1" handlers themselves, so the click behaves exactly as pressing them;
-// when one of them reports a failure, the click ends with its text standing
-// and the series' boxes as they were.
+// when the divide or M+ reports a failure, the click ends with its text
+// standing and the term not counted, so the next click divides the same
+// term again.
 void frmNumora::cmdMacro_Click() {
     // The term count is 16-bit: once it is full, no further term can be counted.
     if (MacroCount == std::numeric_limits<std::int16_t>::max()) {
@@ -46,8 +47,8 @@ void frmNumora::cmdMacro_Click() {
         txtNum2->setText(QStringLiteral("1"));
         txtMem->setText(QStringLiteral("1"));
     }
-    ++MacroCount;
-    const QString k = QString::number(MacroCount);
+    const auto count = static_cast<std::int16_t>(MacroCount + 1);
+    const QString k = QString::number(count);
 
     txtNum2->setText(k);
     cmdDivide_Click();
@@ -55,6 +56,7 @@ void frmNumora::cmdMacro_Click() {
     if (!isNumberText(engineText(term))) return;
     cmdMemPlus_Click();
     if (txtResult->text() != term) return;
+    MacroCount = count;
     cmdShift_Click();
     txtNum2->setText(k);
 }

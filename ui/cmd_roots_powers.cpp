@@ -50,9 +50,10 @@ QString factorialRefusal(std::string_view typed) {
     if (!isNumberText(typed)) return latin1(kFactorialNeedsInteger);
     if (denotesNegative(typed)) return latin1(kFactorialNeedsWholeNumber);
     // A first significant digit at 10^4 or beyond is far above 1000, however
-    // long the number is written out.
+    // long the number is written out. An exponent too long to have a text
+    // here is left to the reading below, which finds the number too long.
     const std::string exponent = decimalExponent(typed);
-    if (exponent.front() != '-' && (exponent.size() > 1 || exponent.front() > '3')) {
+    if (!exponent.empty() && exponent.front() != '-' && (exponent.size() > 1 || exponent.front() > '3')) {
         return latin1(kFactorialTooLarge);
     }
     return {};

@@ -797,10 +797,13 @@ QString dishonestResult(const QString& command, const State& before, const State
     return why.isEmpty() ? QString() : QStringLiteral("the result %1 %2").arg(shortened(result), why);
 }
 
-std::int16_t expectedMacroCount(const QString& button, std::int16_t before) {
+// A click of the e series counts its term only when the term was added: the
+// shift then leaves txtResult empty, where a failure leaves its text.
+std::int16_t expectedMacroCount(const QString& button, std::int16_t before, const State& after) {
     static const QStringList resets = {"cmdClr1", "cmdClr2", "cmdClr3", "cmdClearAll", "cmdMemClear"};
     if (resets.contains(button)) return 0;
-    if (button == QLatin1String("cmdMacro") && before < std::numeric_limits<std::int16_t>::max()) {
+    if (button == QLatin1String("cmdMacro") && before < std::numeric_limits<std::int16_t>::max() &&
+        after.box[Result].isEmpty()) {
         return std::int16_t(before + 1);
     }
     return before;
@@ -851,7 +854,7 @@ QString brokenInvariant(const Action& action, const State& before, const State& 
     case Kind::Click: {
         const ButtonRule& rule = ruleOf(action.target);
         mayWrite = rule.mayWrite;
-        macroCount = expectedMacroCount(action.target, before.macroCount);
+        macroCount = expectedMacroCount(action.target, before.macroCount, after);
         expected = movedBoxes(action.target, before);
         if (action.target == QLatin1String("cmdMacro")) {
             modeMayChange = true;

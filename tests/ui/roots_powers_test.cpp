@@ -153,6 +153,7 @@ void RootsPowersTest::commands_data() {
     addBoth("below the 16-bit range", "cmdFac", "-40000", none, kWholeNumber, kStays);
     addBoth("below the double range", "cmdFac", "-1E400", none, kWholeNumber, kStays);
     addBoth("far above in exponent form", "cmdFac", "1e99999", none, kTooLarge, kStays);
+    addBoth("exponent too long to read", "cmdFac", "1e" + QString(33000, '1'), none, kOverflow, kStays);
 }
 
 void RootsPowersTest::commands() {
