@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LargeAdd on two 32,000-digit operands with points, text in to text out;
 // beside it, when GMP is present, the same sum as GMP integers read from and
 // written to text (the point taken out and put back by hand).

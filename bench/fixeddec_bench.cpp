@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fixed decimal: reading texts of 29 and 50 digits, and one division
 // that needs the full 28 places and a rounding.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gmp_reference.h"
 
 #ifdef CALCORA_BENCH_WITH_GMP

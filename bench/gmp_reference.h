@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The reference side of the benchmarks: the same work done with GMP and MPFR,
 // decimal text in to decimal text out, so that both sides pay for reading and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LargeMultiply and LargeDiv, text in to text out, at the sizes users reach;
 // beside each, when CALCORA_BENCH_WITH_GMP is defined, GMP or MPFR doing the
 // same work from decimal text to decimal text (gmp_reference.h). The pairs

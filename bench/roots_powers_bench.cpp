@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Square roots, powers and factorials, text in to text out, beside GMP and
 // MPFR doing the same work (when CALCORA_BENCH_WITH_GMP is defined):
 //   1000!                 FactorialUP("1000")    | 999 mpz_mul_ui (and mpz_fac_ui)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Who may include which header.
 #
 # Every file includes a header by its path from the source root

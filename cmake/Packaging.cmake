@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Packaging: `cpack -G DEB` in a build directory turns what `cmake --install`
 # puts in place (program, menu entry, icons) into a Debian package that pulls
 # in everything the window needs on a fresh Debian 12 system.

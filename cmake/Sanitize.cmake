@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # CALCORA_SANITIZE builds everything under AddressSanitizer and
 # UndefinedBehaviorSanitizer, with asserts and the standard library's bounds
 # checks on, whatever the build type. The test command's second build and the

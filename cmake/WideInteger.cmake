@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The engine's word loops use a 128-bit unsigned integer where the compiler
 # has one (g++ and clang on 64-bit systems) and a portable two-word type of
 # the same behaviour where it has not (MSVC): engine/wide_word.h. The choice

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross build for 64-bit Windows with Debian's MinGW-w64 compiler (package
 # g++-mingw-w64-x86-64-posix); the tests run under Wine (packages wine,
 # wine64). The test command uses it for the engine and fixed-decimal tests:

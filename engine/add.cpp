@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LargeAdd: exact signed addition and subtraction of number strings.
 //
 // The operands are aligned into two buffers of one length (leading zeros in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // BigUInt: an unsigned integer of any length in decimal limbs (base 10^9, least
 // significant limb first), the machine-word arithmetic behind the engine's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Division of BigUInt: Knuth's algorithm D in base 10^9, and a quotient-only
 // path that looks at the divisor's leading limbs when the quotient is short.
 #include <cassert>

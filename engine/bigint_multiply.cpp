@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Multiplication of BigUInt: a schoolbook base case that accumulates limb
 // products in 64-bit columns, and Karatsuba above Cutoffs::karatsuba.
 #include <algorithm>

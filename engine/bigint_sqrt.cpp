@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Integer square root of BigUInt: the root of the leading half, then one
 // Newton step from above and a final correction by squaring.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Eight digit characters at a time: reading and testing a machine word of
 // text, for the loops that run over long digit strings.

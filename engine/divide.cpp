@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LargeDiv: a quotient truncated to SF significant figures.
 //
 // The long division it stands for turns both operands into whole digit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The decimal string arithmetic: signed decimal numbers held as text, and the
 // operations on them. Text in, text out; no state between calls.

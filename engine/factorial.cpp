@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Factorials: n! exactly as digits (FactorialUP) and n! as a double
 // (FactorialHP). The count n is the integer part, rounded down, of the text
 // read as a double.

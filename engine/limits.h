@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The engine's 16-bit limits: lengths, positions, counts and shifts are signed
 // 16-bit, so a text longer than 32,767 characters or a count outside

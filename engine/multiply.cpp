@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LargeMultiply: the exact product of two number strings.
 //
 // The product is one BigUInt multiplication of the two digit strings, with

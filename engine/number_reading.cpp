@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a number as a person types or pastes it: blanks around it, group
 // separators, a sign, exponent form. One reading serves every command, so a
 // text is a number for all of them or for none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The digit helpers: separators, runs of zeros, zero and point stripping,
 // moving and cutting out the point. Each works on bytes and is linear in the
 // length of its text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/numtext.h"
 
 #include <algorithm>

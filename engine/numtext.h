@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Private to the engine: reading an operand once its separators are gone (its
 // sign, whether it is a number string, the shape of its digits around the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Powers: a case by the exponent text ("0", "-1", "0.5"/".5", a whole 1..120,
 // anything else in doubles), then a cut of a result with a fraction part to
 // the figure count.

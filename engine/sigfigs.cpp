@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SigFigs: the count of significant figures of an unsigned number string.
 #include "engine/engine.h"
 

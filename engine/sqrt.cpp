@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The square root. A positive number string gets its exact root, truncated to
 // the figure count: the value is scaled to an integer of 2·SF − 1 or 2·SF
 // digits whose integer square root has exactly SF digits. Every other text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Machine-word helpers for the engine's word-at-a-time loops, the same on
 // every compiler:

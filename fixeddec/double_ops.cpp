@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Doubles meeting fixed decimals: a double made a fixed decimal (15
 // significant digits), a fixed decimal made a double, the mixed operations
 // and the power, which is always worked in doubles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The failures that the arithmetic reports to its callers. The engine and the
 // fixed decimal throw these and nothing else for bad input or results out of

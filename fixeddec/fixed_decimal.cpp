@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FixedDecimal: construction, comparison and the four operations. Each
 // operation forms its exact result (or, for division, the quotient to 28
 // places and a note of the remainder) in a wide integer and leaves the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // FixedDecimal: the 29-digit decimal of "High Precision" mode, and the text and
 // double conversions that the window and the string arithmetic rely on.

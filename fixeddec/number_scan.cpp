@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fixeddec/number_scan.h"
 
 namespace calcora::number_scan {

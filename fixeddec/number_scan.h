@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Private to fixeddec: reading the digits of a number text in one pass. The
 // scanners keep the leading significant digits and where the point stands,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fixeddec/rounding.h"
 
 #include <algorithm>

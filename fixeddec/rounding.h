@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Private to fixeddec: bringing an exact intermediate result into the fixed
 // decimal's range. Every operation and the text reading end here, so they all

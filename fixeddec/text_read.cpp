@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading number texts: to a fixed decimal, to a double, the numeric test and
 // the leading number. Each reading is one pass over the text (number_scan)
 // and then works on at most 800 kept digits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing numbers as text: the plain text of a fixed decimal, the text of a
 // double (15 significant digits, exponent form far from 1), the trimmed forms
 // and the grouped text.

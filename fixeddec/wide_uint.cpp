@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fixeddec/wide_uint.h"
 
 #include <algorithm>

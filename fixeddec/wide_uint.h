@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Used by fixeddec alone (a target of its own so that its tests reach it): a
 // fixed-size unsigned integer of up to 320 bits, the working width of the

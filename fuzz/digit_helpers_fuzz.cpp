@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The digit helpers and SigFigs under hostile input, each against a plain
 // rewrite of its rule; ShiftDecPoint also against the value it must give
 // (a magnitude times 10^k, k = Shift − 1 for a positive Shift, else Shift).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FactorialUP and FactorialHP under hostile input. The count n is the
 // integer part, rounded down, of the text read as a double.
 //   FactorialHP never fails: "1" for −32,768 ≤ n ≤ 0, n! to 15 figures for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // toFixedDecimal and the arithmetic on two values it read, under hostile
 // input. A text reads exactly when it is a number by the number-text rules
 // (else NotANumber): to the nearest fixed decimal (oracle: nearestFixed), or

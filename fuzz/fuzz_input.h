@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How a fuzz target reads its input and reports a finding. The call's
 // outcome and the oracles it is checked against are the tests' own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LargeAdd under hostile input. Outcomes: a number string or a Failure. Two
 // number strings give the exact sum or difference, in the normal form (no
 // trailing fraction zero or point; differences without leading zeros; sums

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LargeDiv under hostile input. Outcomes: a quotient, the empty text of a
 // refused numerator, or a Failure. The refusal (numerator longer than SF + 1
 // characters once its separators, sign and leading zeros are gone) comes

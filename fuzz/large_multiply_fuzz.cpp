@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LargeMultiply under hostile input. Outcomes: a number string or a Failure.
 // Two number strings give their exact product in the normal form (no leading
 // zeros, no trailing fraction zeros or point, "0" without sign); checked

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Writes the seed corpus fuzz/corpus/<target>/: a few interesting inputs per
 # fuzz target (the edge cases of each procedure, texts at the 16-bit limit).
 # The files are committed; run this again after changing the list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text readings isNumeric, textToDouble, leadingNumber and toFixedDecimal
 // under hostile input, each against the rules written out in tests/support/number_text.h:
 // isNumeric says exactly whether the text is a number; textToDouble gives

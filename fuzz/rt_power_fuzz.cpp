@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // RTPower under hostile input. Outcomes: a text or a Failure. The exponent
 // "0" gives "1"; a whole exponent n from 1 to 120 gives the exact power of a
 // number-string base, cut to SF figures when its point stands at position SF

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SquareRoot under hostile input. Outcomes: a root or a Failure. For a
 // positive number string v (commas and spaces aside) and a setting of 1 or
 // more, SF becomes min(setting, 100) and the root s is v's root truncated to

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Runs the benchmark suite and prints Calcora beside GMP/MPFR as one table.
 
 usage: bench_table.py BENCH_BINARY [repetitions]

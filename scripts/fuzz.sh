@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang in build-fuzz and runs each for a
 # bounded time, then prints the executions and findings of every target.
 #   scripts/fuzz.sh [seconds-per-target] [target...]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package, installs it the way a user would
 # (apt-get install ./calcora_*.deb), and proves that the installed program
 # starts: once as `calcora` from the shell, once from the menu entry's Exec

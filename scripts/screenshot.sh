@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Photographs the calculator as a user sees it: starts the built program on a
 # virtual X display, waits for its window, saves the window as a PNG and
 # closes the program. Builds nothing itself.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs whatever is missing (Debian packages), builds Calcora, then
 #   run   starts the calculator,
 #   test  runs every test through ctest, then again in a second build under

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Measures how the calculator starts on a virtual X display: the time from
 # launching the process to its first painted window, and its resident memory
 # after start and after the largest factorial (1000! in "Very High

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The accessible names and descriptions: one row per control. The captions
 // stay as designed ("U", "x ! "); these are the words a screen reader says.
 #include "ui/accessible_names.h"

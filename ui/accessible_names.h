@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a screen reader says for each of the window's 45 controls.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Add and subtract: txtNum1 plus or minus txtNum2 into txtResult. "Very High
 // Precision" computes exactly with the string arithmetic, where an empty box
 // counts as zero; "High Precision" computes with 29-digit fixed decimals.

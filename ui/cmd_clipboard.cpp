@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Copy, paste, shift, exchange and clear: the commands that move box texts
 // without computing. They never check or change what a text says.
 #include "ui/frmNumora.h"

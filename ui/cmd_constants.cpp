@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pi and the e series (cmdPi_Click, cmdMacro_Click).
 #include "ui/frmNumora.h"
 

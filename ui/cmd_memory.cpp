@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The memory register txtMem: M+, M-, MR1, MR2 and MC. The sums always use the
 // exact string arithmetic, so the memory keeps every digit in both modes, and
 // only numbers go into it: when the result or the memory holds none, or the

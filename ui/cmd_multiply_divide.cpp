@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Multiply, divide and reciprocal. "High Precision" computes with 29-digit
 // fixed decimals and, for multiply and divide, falls back to doubles when
 // that fails; "Very High Precision" calls the string arithmetic. A failure

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Square root, power and factorial. Each reads its operands with the
 // engine's one reading of numbers and writes one text into txtResult: the
 // result, or a fixed text saying why there is none.

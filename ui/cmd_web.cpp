@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The link to the maker's web page (cmdVisit_Click, OpenInBrowser) and the
 // desktop's default ways of starting a program and opening an address.
 #include "ui/frmNumora.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What every command handler needs between the boxes and the arithmetic: box
 // texts cross to the engine and back as UTF-8, every box is read as a number

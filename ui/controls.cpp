@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 45 controls of the window as designed: one table, and the loops that
 // create, name, place, dress and connect them and chain their tab order.
 #include "ui/frmNumora.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window itself: its look at start, the events it reacts to and the
 // message seam. The controls come from the table in controls.cpp.
 #include "ui/frmNumora.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Calcora window: two operand boxes, a result, a memory, the setting and
 // 30 command buttons. The box texts are the only store of numbers; the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keyboard table: which keys click which command, and which commands
 // Enter repeats.
 #include "ui/keyboard.h"

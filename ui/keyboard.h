@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window for the keyboard: a shortcut for every command, active wherever
 // the focus is in the window, and Enter in an operand box repeating the last

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form_Resize: the four long number boxes follow the window's width, and
 // txtWSF shows how many digits fit across the result box.
 #include "ui/frmNumora.h"

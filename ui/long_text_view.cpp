@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Programmatic writes of the number boxes happen only inside commands, and
 // while a command runs the user cannot edit a box. So what changes in a box
 // between a button's pressed and clicked signals was written by the command,

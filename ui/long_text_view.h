@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Long numbers read from their start: a command that writes one of the four
 // number boxes leaves it showing its first characters, the most significant

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // txtResult_Change: beside every result, the power of ten it would carry in
 // scientific notation.
 #include "ui/frmNumora.h"

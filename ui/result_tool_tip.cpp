@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The count of digits in the result box's tool tip.
 #include "ui/result_tool_tip.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's first place on the screen. Only the first geometry is fitted:
 // the window stays free to be resized to any width afterwards, and the
 // resize rule says what every width shows.

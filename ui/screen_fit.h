@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the window first appears: centred in the screen's available area,
 // and no larger than that area.

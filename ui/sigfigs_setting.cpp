@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The significant-figure setting txtSigFigs, brought into 30..500 by the
 // commands that need it.
 #include "ui/frmNumora.h"

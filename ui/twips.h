@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window is designed in twips (1/1440 inch). Fifteen twips make one
 // device-independent pixel; Qt's high-DPI scaling takes it from there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every command handler of the window at its largest input, on the real
 // frmNumora (offscreen): the time from the click to the last box written,
 // result display and text layout of the boxes included, painting not. The

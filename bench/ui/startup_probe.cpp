@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start-up probe for scripts/startup_check.sh: the calculator's window as
 // the calcora program starts it, plus a report. Once the window's first paint
 // is done it prints on standard output, one "name value" a line:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LargeAdd: the edge cases as tables, the 16-bit limits, and two differential
 // checks on seeded random operands: the value against exact decimal
 // arithmetic (tests/support) with the exact text form derived from the rules,

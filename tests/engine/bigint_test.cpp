@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // BigUInt: text round trips, the small operations at limb boundaries, and
 // the fast paths (Karatsuba with its cutoff forced low, Knuth division, the
 // short-quotient bracketing, the square root) against plain references and

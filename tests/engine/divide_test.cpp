@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LargeDiv: the edge cases as a table, the two mended faults, the length
 // refusal and its message, the 16-bit limits, and seeded differential checks
 // against the literal transcription (texts and failures, every SF from 1 to

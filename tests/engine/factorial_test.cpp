@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FactorialUP and FactorialHP: the edge cases as tables, the exact factorials
 // 0! to 1000! against a product kept here, the engine's length limit where
 // the loop of multiplications meets it, and the double texts of 1! to 171!

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/literal_transcription.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Slow, literal transcriptions of the long multiplication and the long
 // division: rows of single-digit products shifted with ShiftDecPoint and

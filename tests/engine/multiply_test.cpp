@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LargeMultiply: the edge cases as a table, the mended malformed-operand rule,
 // the 16-bit limits at and past the boundary, and seeded differential checks
 // against the literal transcription (texts and failures) and against the

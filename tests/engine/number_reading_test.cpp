@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading numbers as people type or paste them: one row per rule.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The digit helpers: edge cases as tables, ShiftDecPoint's examples and a
 // value property on random magnitudes, and the 16-bit limits.
 #include <gtest/gtest.h>

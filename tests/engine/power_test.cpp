@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // RTPower: the exponent cases and the cut as tables, whole powers against
 // repeated exact multiplication written here, and against the literal loop of
 // LargeMultiply calls at the engine's length limit and for odd bases.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SigFigs: the count rules as a table, texts that are not expected, and the
 // length limit.
 #include <gtest/gtest.h>

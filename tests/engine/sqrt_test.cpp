@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SquareRoot: the edge cases as a table, the figure-count setting, and a
 // differential check of positive number strings against a long-hand
 // (pencil-and-paper) square root.

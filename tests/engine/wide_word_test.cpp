@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Uint128 and bigEndianWord (engine/wide_word.h) give the same results with
 // the compiler's 128-bit integer and with the portable class; a build with
 // CALCORA_FORCE_PORTABLE_WIDE=ON runs these against the portable one.

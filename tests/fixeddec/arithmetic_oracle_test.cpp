@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fixed-decimal arithmetic and text reading against the exact rational oracle
 // of tests/support (nearestFixed). The oracle works on decimal digits, one at
 // a time, so it shares nothing with the 32-bit limbs of the library. For a

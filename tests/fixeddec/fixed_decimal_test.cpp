@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FixedDecimal: the worked examples and the edges of the type, the mixed
 // double operands, the double conversions and the power.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading texts: text to fixed decimal and the numeric test on ordinary and
 // hostile input, text to double, and the leading number.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing texts: number to text for fixed decimals and doubles, the trimmed
 // forms and the grouped text.
 

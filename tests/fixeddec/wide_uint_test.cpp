@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The wide integer under the fixed decimal: long division, whose rare
 // corrections (an estimate two too large, the add-back step) random decimal
 // operands almost never reach. Property: q·v + r = u and r < v.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Exact decimal values for the test oracles, kept apart from the engine: a
 // value is a sign, a vector of decimal digits and a power of ten, and every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/fixed_rounding.h"
 
 #include <algorithm>

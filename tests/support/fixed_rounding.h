@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The fixed decimal's rounding of an exact value, for the oracles of its
 // readings and operations: 96-bit magnitudes at a scale of 0 to 28.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A fixed decimal as an exact value. Header only, for the tests and fuzz
 // targets that link the fixed decimal; the support library itself does not.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The readings of texts that the test oracles need, each written from its
 // rules alone: the engine's number strings, the number texts of the fixed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/outcome.h"
 
 namespace calcora::testing_support {

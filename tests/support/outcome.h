@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a call gave, as the tests and the fuzz targets compare it: the value
 // it returned, or which failure it reported. capture() runs a call and

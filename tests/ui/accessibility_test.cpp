@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader hears: every control has a name and a description
 // through Qt's accessibility, boxes are named by their role, buttons by what
 // they do, and a description names the button's shortcut.

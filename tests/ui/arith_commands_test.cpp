@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Add, subtract, multiply, divide and 1/x, clicked on the real window in both
 // modes: results, the significant-figure setting, the error texts, the one
 // message box, and failures that must leave the operands as they were.

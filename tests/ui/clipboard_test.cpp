@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Copy, paste, shift, exchange and clear, driven through the window's
 // buttons: the box texts, the order of the writes, the clipboard and the focus.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pi and the e series: the texts they write, the mode they leave, the focus,
 // and the series checked term by term against the exact oracle of tests/support.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window without the mouse: every shortcut clicks its command wherever
 // the focus is, no shortcut takes a key the boxes edit with, and Enter in an
 // operand box repeats the last computing command.

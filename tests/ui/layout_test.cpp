@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form_Resize: the four number boxes follow the window's width in twips, and
 // txtWSF shows how many digits fit; narrow and minimised windows leave the
 // widths alone, and nothing else moves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Long results from their start: a command's write leaves a box showing its
 // first digits, and the result box's tool tip counts the digits.
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The memory register: M+, M-, MR1, MR2 and MC, driven through the window's
 // buttons in both modes.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // txtResult_Change: txtExp follows every change of the result box, whoever
 // makes it, with the power of ten of the value's first significant digit.
 #include <QLineEdit>

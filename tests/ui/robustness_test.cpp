@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random sessions of user actions on the real window: typing and pasting
 // hostile texts (letters, lone signs and points, exponent forms, numbers of
 // tens of thousands of digits, 100,000-character pastes), changing the mode

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Square root, power and factorial clicked on the real window in both modes:
 // the texts written, the corrected setting and where the focus ends.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window at a display scale of 2 on a small screen: when first shown it
 // fits the screen's available area, and the resize rule runs for the width
 // it got. Run with a scale factor of 2 on the offscreen platform's 800 by 800

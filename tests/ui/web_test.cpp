@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The web link: the browser start is replaced by test doubles that record
 // which candidate was asked for, the command line, the fallback and the message.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Drives a real frmNumora in a test: controls found by object name, texts set
 // and read, buttons clicked, the mode chosen, and the messages the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as designed: every control's kind, caption, tool tip, place,
 // font and tab order, the window's own look, and every caption fully visible
 // in its control by the metrics of the font it really got.
