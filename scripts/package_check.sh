@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the Debian package, installs it the way a user would
-# (apt-get install ./calcora_*.deb), and proves that the installed program
+# Builds the Debian package, holds it to lintian and its metadata, menu entry
+# and manual page to their checkers (scripts/package_lint.sh), installs it the
+# way a user would (apt-get install ./calcora_*.deb), checks that `man calcora`
+# finds the page, and proves that the installed program
 # starts: once as `calcora` from the shell, once from the menu entry's Exec
 # line in a bare environment. Each start runs on a virtual X display, is
 # photographed, and is closed through its window (as the close button does),
@@ -23,7 +25,10 @@ esac
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${CALCORA_PACKAGE_BUILD_DIR:-$root/build-package}
 shots=$build/package_check
-desktop_file=/usr/share/applications/calcora.desktop
+lint=$root/scripts/package_lint.sh
+app_id=org.calcora.Calcora
+desktop_file=/usr/share/applications/$app_id.desktop
+metainfo_file=/usr/share/metainfo/$app_id.metainfo.xml
 icon_sizes=(16 32 48 64 128 256)
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
@@ -34,8 +39,9 @@ if ((EUID != 0)); then
 fi
 
 # Tools to build the package (dpkg-dev brings dpkg-shlibdeps, which reads the
-# libraries the binary links) and to look at the installed program.
-tools=(cmake ninja-build g++ qt6-base-dev dpkg-dev xvfb xauth imagemagick x11-utils python3)
+# libraries the binary links), to check it, and to look at the installed program.
+tools=(cmake ninja-build g++ qt6-base-dev dpkg-dev lintian appstream desktop-file-utils man-db
+       xvfb xauth imagemagick x11-utils python3)
 missing=()
 for package in "${tools[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
@@ -60,6 +66,9 @@ echo "Package:  $(basename "$deb")"
 echo "Version:  $(dpkg-deb -f "$deb" Version)"
 echo "Depends:  $(dpkg-deb -f "$deb" Depends)"
 
+step "Checking the package"
+bash "$lint" deb "$deb" || fail "the package does not pass its checkers"
+
 step "Installing it"
 installed_before=false
 dpkg-query -W -f='${Status}' calcora 2>/dev/null | grep -q "install ok installed" \
@@ -81,14 +90,21 @@ step "Checking the installed files"
 [[ -x /usr/bin/calcora ]] || fail "/usr/bin/calcora missing"
 [[ -f $desktop_file ]] || fail "$desktop_file missing"
 for size in "${icon_sizes[@]}"; do
-  icon=/usr/share/icons/hicolor/${size}x${size}/apps/calcora.png
+  icon=/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
   [[ -f $icon ]] || fail "$icon missing"
   [[ $(identify -format '%wx%h' "$icon") == "${size}x${size}" ]] || fail "$icon is not ${size}x${size}"
 done
 echo "Program, menu entry and icons at ${icon_sizes[*]} px are in place."
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$desktop_file" || fail "the menu entry does not validate"
+bash "$lint" desktop "$desktop_file" || fail "the menu entry does not validate"
+bash "$lint" metainfo "$metainfo_file" || fail "the metadata does not validate"
+# A minimal container may tell dpkg to leave manual pages out.
+if grep -rqsE '^path-exclude[= ]/usr/share/man' /etc/dpkg/dpkg.cfg.d; then
+  fail "dpkg is set to leave out manual pages (/etc/dpkg/dpkg.cfg.d): man calcora cannot work here"
 fi
+page=$(man -w calcora) || fail "man calcora finds no page"
+[[ $page == /usr/share/man/man1/calcora.1.gz ]] || fail "man calcora finds $page, not the package's page"
+bash "$lint" manpage "$page" || fail "man calcora does not render cleanly"
+echo "man calcora shows: $(man calcora 2>/dev/null | awk 'shown == 1 {sub(/^ +/, ""); print; shown = 2} /^NAME/ {shown = 1}')"
 # Every library the program and the X platform plugin load must be present.
 # On Debian 12 the plugin ships in libqt6gui6, one of the linked libraries.
 xcb_owner=$(dpkg -S '*/platforms/libqxcb.so' 2>/dev/null | head -n 1 || true)

@@ -2,10 +2,12 @@
 # SPDX-License-Identifier: MIT
 # Installs whatever is missing (Debian packages), builds Calcora, then
 #   run   starts the calculator,
-#   test  runs every test through ctest, then again in a second build under
-#         AddressSanitizer and UndefinedBehaviorSanitizer (build-asan), then
-#         the engine and fixed-decimal tests built for Windows and run under
-#         Wine (build-windows), then runs each fuzz target for a few seconds
+#   test  runs every test through ctest (lintian on the Debian package and the
+#         checkers of its metadata, menu entry and manual page among them),
+#         then again in a second build under AddressSanitizer and
+#         UndefinedBehaviorSanitizer (build-asan), then the engine and
+#         fixed-decimal tests built for Windows and run under Wine
+#         (build-windows), then runs each fuzz target for a few seconds
 #         (scripts/fuzz.sh, build-fuzz),
 #   bench runs the benchmark suite and prints the speed table.
 # A second run skips what is already installed and built.
@@ -22,6 +24,9 @@ packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchm
 if [[ $mode == test ]]; then
   # The Windows cross build: MinGW-w64, GoogleTest's sources, and Wine.
   packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
+  # The checkers of what the program ships: the Debian package, its
+  # software-centre metadata, its menu entry and its manual page.
+  packages+=(dpkg-dev lintian appstream desktop-file-utils man-db)
 fi
 missing=()
 for package in "${packages[@]}"; do
