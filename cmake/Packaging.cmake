@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # Packaging: `cpack -G DEB` in a build directory turns what `cmake --install`
-# puts in place (program, menu entry, icons) into a Debian package that pulls
+# puts in place (app/CMakeLists.txt) into a Debian package that pulls
 # in everything the window needs on a fresh Debian 12 system.
 
 set(CALCORA_PACKAGE_MAINTAINER "Calcora maintainers <maintainers@calcora.invalid>"
@@ -20,6 +20,7 @@ figures, truncated; square roots give up to 100 figures. High Precision mode
 works with a 29-digit fixed decimal type.")
 set(CPACK_VERBATIM_VARIABLES TRUE)
 set(CPACK_STRIP_FILES TRUE)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/PackageFolders.cmake)
 set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # calcora_<version>_<arch>.deb

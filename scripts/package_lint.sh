@@ -11,7 +11,8 @@
 #   scripts/package_lint.sh licence ROOT      every source file names its licence
 #   scripts/package_lint.sh deb FILE          lintian reports no error and no
 #       warning, and the files inside pass the checks above
-#   scripts/package_lint.sh package BUILD_DIR makes the package with cpack, then deb
+#   scripts/package_lint.sh package BUILD_DIR makes the package with cpack
+#       under umask 077, then checks it as deb does
 # Exits 77 (a skip to ctest) when a checker is not installed.
 set -euo pipefail
 
@@ -96,7 +97,9 @@ check_deb() {
 check_package() {
   need cpack cmake
   local build=$1 out=$work/package
-  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >/dev/null || fail "cpack failed"
+  # Under the strictest umask, so that lintian sees the folder permissions
+  # the package gets whatever the packager's umask.
+  (umask 077 && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >/dev/null) || fail "cpack failed"
   check_deb "$out"/calcora_*.deb
 }
 
