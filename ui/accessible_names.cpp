@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "ui/control_named.h"
 #include "ui/keyboard.h"
 
 namespace calcora {
@@ -92,18 +93,15 @@ const std::pair<const char*, const char*> kLabelledBoxes[] = {
 
 void describeControls(QWidget& window) {
     for (const Spoken& row : kSpoken) {
-        const QString objectName = QString::fromLatin1(row.control);
-        auto* control = window.findChild<QWidget*>(objectName, Qt::FindDirectChildrenOnly);
-        Q_ASSERT(control != nullptr);
+        auto* control = controlNamed<QWidget>(window, row.control);
         control->setAccessibleName(QString::fromLatin1(row.name));
         QString description = QString::fromLatin1(row.description);
-        const QString keys = shortcutText(objectName);
+        const QString keys = shortcutText(QString::fromLatin1(row.control));
         if (!keys.isEmpty()) description += QStringLiteral(" Shortcut: %1.").arg(keys);
         control->setAccessibleDescription(description);
     }
     for (const auto& [label, box] : kLabelledBoxes) {
-        window.findChild<QLabel*>(QString::fromLatin1(label))
-            ->setBuddy(window.findChild<QWidget*>(QString::fromLatin1(box)));
+        controlNamed<QLabel>(window, label)->setBuddy(controlNamed<QWidget>(window, box));
     }
 }
 

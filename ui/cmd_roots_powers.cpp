@@ -31,12 +31,6 @@ constexpr double kLargestFactorial = 1000;
 
 QString latin1(const char* text) { return QString::fromLatin1(text); }
 
-// The spellings of zero that the square root answers at once.
-bool isPlainZero(const QString& text) {
-    return text == QLatin1String("0") || text == QLatin1String("0.0") || text == QLatin1String("00") ||
-           text == QLatin1String("0.00");
-}
-
 // For a number text: a "-" before a mantissa with a digit 1 to 9.
 bool denotesNegative(std::string_view number) {
     const std::size_t first = number.find_first_not_of(" \t\n\r\v\f");
@@ -78,16 +72,13 @@ std::variant<std::string, QString> numberOrRefusal(const QLineEdit& box, const c
 
 void frmNumora::cmdSqRt_Click() {
     if (!correctSigFigs()) return;
-    if (isPlainZero(txtNum1->text())) {
-        setResult(QStringLiteral("0"));
-        return;
-    }
     const auto read = numberOrRefusal(*txtNum1, kInputMustBeNumeric);
     if (const QString* refusal = std::get_if<QString>(&read)) {
         setResult(*refusal);
         return;
     }
     const std::string& number = std::get<std::string>(read);
+    // Any spelling of zero ("00", "-0.0", "0E5") has the root "0".
     if (isZeroValue(number)) {
         setResult(QStringLiteral("0"));
         return;

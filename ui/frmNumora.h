@@ -9,7 +9,7 @@
 // sigfigs_setting.cpp (the significant-figure setting), cmd_add_subtract.cpp,
 // cmd_multiply_divide.cpp, cmd_roots_powers.cpp, cmd_constants.cpp,
 // cmd_memory.cpp, cmd_clipboard.cpp, cmd_web.cpp (the commands);
-// command_support.h (UTF-8 texts, ending a command on a failure) and twips.h
+// command_support.h (UTF-8 texts, the fixed text of a failure) and twips.h
 // (the designed geometry) are their private helpers. On top of the designed
 // window: keyboard.cpp (shortcuts, Enter), accessible_names.cpp (what screen
 // readers say), long_text_view.cpp (long texts from their start),

@@ -13,6 +13,8 @@
 #include <array>
 #include <initializer_list>
 
+#include "ui/control_named.h"
+
 namespace calcora {
 namespace {
 
@@ -67,15 +69,19 @@ const CommandKeys kCommandKeys[] = {
     {"cmdVisit", {QKeyCombination(Qt::Key_F1)}, false},
 };
 
+QList<QKeySequence> sequencesOf(const CommandKeys& command) {
+    QList<QKeySequence> sequences;
+    for (QKeyCombination key : command.keys) {
+        if (key.key() != Qt::Key_unknown) sequences << QKeySequence(key);
+    }
+    return sequences;
+}
+
 const CommandKeys* findCommand(QStringView objectName) {
     for (const CommandKeys& command : kCommandKeys) {
         if (objectName == QLatin1StringView(command.button)) return &command;
     }
     return nullptr;
-}
-
-QPushButton* buttonOf(QWidget& window, const char* name) {
-    return window.findChild<QPushButton*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
 // The window's memory of the last computing command; it lives and dies with
@@ -89,13 +95,8 @@ public:
 }  // namespace
 
 QList<QKeySequence> shortcutsOf(QStringView objectName) {
-    QList<QKeySequence> sequences;
-    if (const CommandKeys* command = findCommand(objectName)) {
-        for (QKeyCombination key : command->keys) {
-            if (key.key() != Qt::Key_unknown) sequences << QKeySequence(key);
-        }
-    }
-    return sequences;
+    const CommandKeys* command = findCommand(objectName);
+    return command != nullptr ? sequencesOf(*command) : QList<QKeySequence>();
 }
 
 QString shortcutText(QStringView objectName) {
@@ -108,9 +109,8 @@ QString shortcutText(QStringView objectName) {
 
 void installShortcuts(QWidget& window) {
     for (const CommandKeys& command : kCommandKeys) {
-        QPushButton* button = buttonOf(window, command.button);
-        Q_ASSERT(button != nullptr);
-        for (const QKeySequence& sequence : shortcutsOf(QString::fromLatin1(command.button))) {
+        QPushButton* button = controlNamed<QPushButton>(window, command.button);
+        for (const QKeySequence& sequence : sequencesOf(command)) {
             auto* shortcut = new QShortcut(sequence, &window);
             shortcut->setContext(Qt::WindowShortcut);
             QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
@@ -122,14 +122,11 @@ void installCommandRepeat(QWidget& window) {
     auto* last = new LastCommand(&window);
     for (const CommandKeys& command : kCommandKeys) {
         if (!command.repeatsOnEnter) continue;
-        QPushButton* button = buttonOf(window, command.button);
-        Q_ASSERT(button != nullptr);
+        QPushButton* button = controlNamed<QPushButton>(window, command.button);
         QObject::connect(button, &QAbstractButton::clicked, last, [last, button] { last->button = button; });
     }
     for (const char* name : {"txtNum1", "txtNum2"}) {
-        auto* box = window.findChild<QLineEdit*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(box != nullptr);
-        QObject::connect(box, &QLineEdit::returnPressed, last, [last] {
+        QObject::connect(controlNamed<QLineEdit>(window, name), &QLineEdit::returnPressed, last, [last] {
             if (last->button) last->button->click();
         });
     }

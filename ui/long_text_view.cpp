@@ -13,6 +13,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "ui/control_named.h"
+
 namespace calcora {
 namespace {
 
@@ -63,9 +65,7 @@ private:
 void showWrittenTextsFromStart(QWidget& window) {
     auto* view = new StartOfTextView(&window);
     for (const char* name : kNumberBoxes) {
-        auto* box = window.findChild<QLineEdit*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(box != nullptr);
-        view->watch(box);
+        view->watch(controlNamed<QLineEdit>(window, name));
     }
     for (QPushButton* button : window.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
         QObject::connect(button, &QAbstractButton::pressed, view, &StartOfTextView::commandStarts);

@@ -10,6 +10,7 @@
 
 #include "engine/engine.h"
 #include "ui/command_support.h"
+#include "ui/control_named.h"
 
 namespace calcora {
 namespace {
@@ -34,8 +35,7 @@ QString digitCountTip(QStringView text) {
 }
 
 void installResultDigitCount(QWidget& window) {
-    auto* result = window.findChild<QLineEdit*>(QStringLiteral("txtResult"), Qt::FindDirectChildrenOnly);
-    Q_ASSERT(result != nullptr);
+    auto* result = controlNamed<QLineEdit>(window, "txtResult");
     QObject::connect(result, &QLineEdit::textChanged, result,
                      [result](const QString& text) { result->setToolTip(digitCountTip(text)); });
 }
