@@ -102,19 +102,12 @@ void checkOperation(char op, const FixedDecimal& a, const FixedDecimal& b) {
         }
     });
     const std::string call = describe(a) + " " + op + " " + describe(b);
-    const Exact x = exactOf(a);
-    const Exact y = exactOf(b);
-    std::string verdict;
-    if (op == '/') {
-        if (y.isZero()) {
-            require(got.kind == Kind::DivisionByZero, [&] { return call + " gave " + describe(got) + ", expected DivisionByZero"; });
-            return;
-        }
-        verdict = fixedVerdict(magnitude(x), magnitude(y), !x.isZero() && x.negative != y.negative, got);
-    } else {
-        const Exact exact = op == '+' ? add(x, y) : op == '-' ? subtract(x, y) : multiply(x, y);
-        verdict = fixedVerdict(magnitude(exact), fromInteger(1), exact.negative, got);
+    if (op == '/' && b.isZero()) {
+        require(got.kind == Kind::DivisionByZero, [&] { return call + " gave " + describe(got) + ", expected DivisionByZero"; });
+        return;
     }
+    const ExactRatio exact = exactOperation(op, a, b);
+    const std::string verdict = fixedVerdict(exact.numerator, exact.denominator, exact.negative, got);
     require(verdict.empty(), [&] { return verdict + ": " + call; });
     if (got.ok()) checkWriting(*got.value, call);
 }

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/literal_transcription.h"
+#include "tests/engine/literal_transcription.h"
 #include "tests/support/exact.h"
 #include "tests/support/number_text.h"
 #include "tests/support/outcome.h"

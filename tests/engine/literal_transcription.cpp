@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "engine/literal_transcription.h"
+#include "tests/engine/literal_transcription.h"
 
 #include <algorithm>
 #include <string>

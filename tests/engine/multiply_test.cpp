@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/literal_transcription.h"
+#include "tests/engine/literal_transcription.h"
 #include "tests/support/exact.h"
 #include "tests/support/outcome.h"
 

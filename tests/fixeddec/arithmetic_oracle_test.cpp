@@ -78,28 +78,11 @@ private:
 
 // ---- The operations ---------------------------------------------------------
 
-enum class Op { Add, Subtract, Multiply, Divide };
+enum class Op : char { Add = '+', Subtract = '-', Multiply = '*', Divide = '/' };
 
-// The exact value of a op b as ±N/D (N ≥ 0, D > 0).
-struct Rational {
-    Exact n, d;
-    bool negative;
-};
-
-Rational exact(Op op, const FixedDecimal& a, const FixedDecimal& b) {
-    const Exact x = exactOf(a), y = exactOf(b);
-    switch (op) {
-        case Op::Multiply: {
-            const Exact product = multiply(x, y);
-            return {magnitude(product), fromInteger(1), product.negative};
-        }
-        case Op::Divide:
-            return {magnitude(x), magnitude(y), !x.isZero() && x.negative != y.negative};
-        default: {
-            const Exact result = op == Op::Add ? add(x, y) : subtract(x, y);
-            return {magnitude(result), fromInteger(1), result.negative};
-        }
-    }
+// The exact value of a op b as ±numerator/denominator.
+ExactRatio exact(Op op, const FixedDecimal& a, const FixedDecimal& b) {
+    return exactOperation(static_cast<char>(op), a, b);
 }
 
 FixedDecimal apply(Op op, const FixedDecimal& a, const FixedDecimal& b) {
@@ -120,8 +103,8 @@ void checkAgainstOracle(Op op, const char* name, std::uint64_t seed, int cases) 
         if (op == Op::Divide && b.isZero()) b = FixedDecimal::fromInteger(7);
         SCOPED_TRACE(std::string(name) + " seed " + std::to_string(seed) + " case " +
                      std::to_string(i) + ": " + describe(a) + " , " + describe(b));
-        const Rational r = exact(op, a, b);
-        const auto expected = nearestFixed(r.n, r.d, r.negative);
+        const ExactRatio r = exact(op, a, b);
+        const auto expected = nearestFixed(r.numerator, r.denominator, r.negative);
         if (!expected) {
             EXPECT_THROW(apply(op, a, b), ArithmeticOverflow);
             continue;
@@ -164,8 +147,8 @@ TEST(FixedDecimalOracle, MultiplyTiesAndNeighbours) {
             const FixedDecimal tenth = FixedDecimal::fromParts(0, 0, 1, 1, false);
             SCOPED_TRACE("seed " + std::to_string(kSeed + 4) + " case " + std::to_string(i) +
                          ": " + describe(a));
-            const Rational r = exact(Op::Multiply, a, tenth);
-            const auto expected = nearestFixed(r.n, r.d, r.negative);
+            const ExactRatio r = exact(Op::Multiply, a, tenth);
+            const auto expected = nearestFixed(r.numerator, r.denominator, r.negative);
             ASSERT_TRUE(expected.has_value());
             EXPECT_TRUE(sameValue(a * tenth, *expected))
                 << "got " << describe(a * tenth) << ", want " << describe(*expected);
@@ -228,8 +211,8 @@ TEST(FixedDecimalOracle, TextRoundTripAndInverseOperations) {
                      describe(a) + " , " + describe(b));
         EXPECT_TRUE(toFixedDecimal(numberToText(a)) == a) << numberToText(a);
         EXPECT_TRUE(toFixedDecimal(groupedText(a)) == a) << groupedText(a);
-        const Rational sum = exact(Op::Add, a, b);
-        const auto expected = nearestFixed(sum.n, sum.d, sum.negative);
+        const ExactRatio sum = exact(Op::Add, a, b);
+        const auto expected = nearestFixed(sum.numerator, sum.denominator, sum.negative);
         if (expected && expected->scale >= std::max(a.scale(), b.scale())) {
             EXPECT_TRUE((a + b) - b == a);
         }

@@ -19,13 +19,7 @@ namespace {
 const QString kPrevious = QStringLiteral("previous");
 const QString kExpTypedOver = QStringLiteral("typed over");
 
-const QString kNumericInputRequired = QStringLiteral("Error - numeric input required");
-const QString kDivideByZero = QStringLiteral("Divide by zero error");
-const QString kTooBig = QStringLiteral("Overflow error - numbers too big for this operation");
-const QString kSettingNotANumber = QStringLiteral("Error - significant figures must be a number");
-const QString kNumeratorTooLong = QStringLiteral(
-    "The numerator must be no longer than the number of significant figures used + 1. To use this "
-    "numerator, please increase the number significant figures.");
+using namespace window_text;
 
 QString repeated(char c, int n) { return QString(n, QLatin1Char(c)); }
 

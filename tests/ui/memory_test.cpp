@@ -41,8 +41,8 @@ void MemoryTest::plusAndMinus_data() {
     QTest::addColumn<QString>("resultAfter");
 
     // A failing command keeps the memory and says why in txtResult.
-    const QString noNumber = QStringLiteral("Error - numeric input required");
-    const QString tooBig = QStringLiteral("Overflow error - numbers too big for this operation");
+    const QString& noNumber = window_text::kNumericInputRequired;
+    const QString& tooBig = window_text::kTooBig;
     struct Row {
         const char* name;
         const char* button;

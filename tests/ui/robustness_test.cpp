@@ -101,10 +101,9 @@ const ButtonRule& ruleOf(const QString& name) {
     qFatal("no rule for %s", qPrintable(name));
 }
 
-// The one text a message box may show: the division's refusal.
-const QString kNumeratorTooLong = QStringLiteral(
-    "The numerator must be no longer than the number of significant figures used + 1. "
-    "To use this numerator, please increase the number significant figures.");
+// The texts the window writes, and the one text a message box may show: the
+// division's refusal.
+using namespace window_text;
 
 const QString kPiHighPrecision = QStringLiteral("3.1415926535897932384626433833");
 const QString kPiVeryHighPrecision = QStringLiteral("3.1415926535897932384626433832795028841971693993751");
@@ -156,6 +155,9 @@ Reading readNumber(QString text) {
     return r;
 }
 
+// The signed digits of a reading; zero for an empty box or no number.
+mpz_class valueOf(const Reading& r) { return r.kind == Reading::Number ? r.digits : mpz_class(0); }
+
 // a × 10^ea and b × 10^eb as integers over one power of ten.
 std::pair<mpz_class, mpz_class> aligned(const mpz_class& a, long ea, const mpz_class& b, long eb) {
     mpz_class x = a, y = b, ten;
@@ -185,21 +187,10 @@ constexpr qsizetype kSafeLength = 30000;
 
 // The texts the window writes instead of an answer.
 const QStringList kFixedTexts = {
-    QStringLiteral("Error - numeric input required"),
-    QStringLiteral("Overflow error - numbers too big for this operation"),
-    QStringLiteral("Divide by zero error"),
-    QStringLiteral("Error - significant figures must be a number"),
-    QStringLiteral("Error - input must be numeric"),
-    QStringLiteral("Error - input must not be negative"),
-    QStringLiteral("Error - exponent needed"),
-    QStringLiteral("Factorials greater than 1000! are not allowed"),
-    QStringLiteral("Error - input must be an integer number <= 1000"),
-    QStringLiteral("Error - input must be a whole number from 0 to 1000"),
-    QStringLiteral("Overflow error - 170! is the largest possible in High Precision Mode"),
+    kNumericInputRequired, kTooBig,      kDivideByZero,      kSettingNotANumber,
+    kInputMustBeNumeric,   kNotNegative, kExponentNeeded,    kFactorialTooLarge,
+    kIntegerNeeded,        kWholeNumber, kHpFactorialOverflow,
 };
-const QString& kNoNumber = kFixedTexts[0];
-const QString& kTooBig = kFixedTexts[1];
-const QString& kZeroDivisor = kFixedTexts[2];
 
 const QStringList kComputing = {"cmdAdd", "cmdSubtract", "cmdMultiply", "cmdDivide", "cmdReciprocal",
                                 "cmdSqRt", "cmdPower", "cmdFac"};
@@ -443,9 +434,7 @@ public:
     Session() {
         // The web seams are never reached (cmdVisit is not clicked); they
         // still must not start anything if they were.
-        driver.window.startProgram = [](const QString&, const QString&) { return false; };
-        driver.window.openUrl = [](const QString&) { return false; };
-        driver.window.programExists = [](const QString&) { return false; };
+        driver.disableWebLink();
         driver.window.show();
         for (int b = 0; b < kBoxCount; ++b) boxes[b] = driver.box(QString::fromLatin1(kBoxNames[b]));
         exp = driver.box(QStringLiteral("txtExp"));
@@ -620,7 +609,7 @@ std::optional<std::array<QString, kBoxCount>> movedBoxes(const QString& name, co
         // A number goes in as shown; anything else is refused with a text.
         const Reading result = readNumber(box[Result]);
         if (result.kind == Reading::NoNumber) {
-            box[Result] = kNoNumber;
+            box[Result] = kNumericInputRequired;
         } else if (result.plainLength > kSafeLength) {
             return std::nullopt;  // may be too long to take: see dishonestMemory
         } else {
@@ -691,7 +680,7 @@ QString checkExact(const QString& result, const std::vector<Reading>& inputs, co
         noNumber = noNumber || r.kind == Reading::NoNumber;
         tooLong = tooLong || r.plainLength > kSafeLength;
     }
-    if (result == kNoNumber && noNumber) return {};
+    if (result == kNumericInputRequired && noNumber) return {};
     if (result == kTooBig && tooLong) return {};
     if (noNumber) return QStringLiteral("wants the no-number text");
     tooLong = long(mpz_sizeinbase(want.get_mpz_t(), 10)) + std::abs(wantExponent) > kSafeLength;
@@ -707,9 +696,9 @@ QString checkQuotient(const QString& result, const Reading& n, const Reading& d,
                       const QStringList& messages) {
     if (n.kind == Reading::Unchecked || d.kind == Reading::Unchecked) return {};
     if (result == kTooBig && (n.plainLength > kSafeLength || d.plainLength > kSafeLength)) return {};
-    if (d.kind == Reading::NoNumber) return result == kNoNumber ? QString() : QStringLiteral("wants the no-number text");
-    if (d.kind == Reading::Empty || d.digits == 0) return result == kZeroDivisor ? QString() : QStringLiteral("wants the zero-divisor text");
-    if (n.kind == Reading::NoNumber) return result == kNoNumber ? QString() : QStringLiteral("wants the no-number text");
+    if (d.kind == Reading::NoNumber) return result == kNumericInputRequired ? QString() : QStringLiteral("wants the no-number text");
+    if (d.kind == Reading::Empty || d.digits == 0) return result == kDivideByZero ? QString() : QStringLiteral("wants the zero-divisor text");
+    if (n.kind == Reading::NoNumber) return result == kNumericInputRequired ? QString() : QStringLiteral("wants the no-number text");
     if (result.isEmpty()) return messages.isEmpty() ? QStringLiteral("emptied without the numerator message") : QString();
     const Reading q = readNumber(result);
     if (q.kind != Reading::Number) return QStringLiteral("is no answer");
@@ -740,14 +729,13 @@ QString dishonestMemory(const QString& command, const State& before, const State
     const bool refused = after.box[Mem] == before.box[Mem] && kFixedTexts.contains(after.box[Result]);
     const bool noNumber = memory.kind == Reading::NoNumber || result.kind == Reading::NoNumber ||
                           (!plus && memory.kind == Reading::Empty && result.kind == Reading::Empty);
-    if (noNumber) return refused && after.box[Result] == kNoNumber ? QString() : QStringLiteral("M+/M- took a text that is no number");
+    if (noNumber) return refused && after.box[Result] == kNumericInputRequired ? QString() : QStringLiteral("M+/M- took a text that is no number");
     if (refused && after.box[Result] == kTooBig &&
         (memory.plainLength > kSafeLength || result.plainLength > kSafeLength)) {
         return {};
     }
     if (after.box[Result] != before.box[Result]) return QStringLiteral("M+/M- changed the result to %1").arg(shortened(after.box[Result]));
-    const auto value = [](const Reading& r) { return r.kind == Reading::Number ? r.digits : mpz_class(0); };
-    const auto [m, r] = aligned(value(memory), memory.exponent, value(result), result.exponent);
+    const auto [m, r] = aligned(valueOf(memory), memory.exponent, valueOf(result), result.exponent);
     const Reading now = readNumber(after.box[Mem]);
     if (now.kind != Reading::Number) return QStringLiteral("the memory holds %1").arg(shortened(after.box[Mem]));
     const auto [got, want] = aligned(now.digits, now.exponent, plus ? mpz_class(m + r) : mpz_class(m - r),
@@ -762,36 +750,30 @@ QString dishonestResult(const QString& command, const State& before, const State
     if (command == QLatin1String("cmdMultiply") && readNumber(before.box[Num2]).kind == Reading::Empty) {
         // The first operand stands as the result, when it is a number or empty.
         const bool firstIsNumber = readNumber(before.box[Num1]).kind != Reading::NoNumber;
-        return result == (firstIsNumber ? before.box[Num1] : kNoNumber)
+        return result == (firstIsNumber ? before.box[Num1] : kNumericInputRequired)
                    ? QString()
                    : QStringLiteral("multiply by nothing gave %1").arg(shortened(result));
     }
-    if (kFixedTexts.contains(result)) {
-        if (!after.veryHighPrecision || !QStringList{"cmdAdd", "cmdSubtract", "cmdMultiply", "cmdDivide", "cmdReciprocal"}.contains(command)) return {};
-    } else if (!(result.isEmpty() && command == QLatin1String("cmdDivide")) &&
-               !(result.isEmpty() && command == QLatin1String("cmdMultiply") &&
-                 readNumber(before.box[Num1]).kind == Reading::Empty) &&
-               readNumber(result).kind != Reading::Number) {
+    if (!kFixedTexts.contains(result) && !(result.isEmpty() && command == QLatin1String("cmdDivide")) &&
+        !(result.isEmpty() && command == QLatin1String("cmdMultiply") &&
+          readNumber(before.box[Num1]).kind == Reading::Empty) &&
+        readNumber(result).kind != Reading::Number) {
         return QStringLiteral("the result %1 is neither a number nor a fixed text").arg(shortened(result));
     }
     if (!after.veryHighPrecision) return {};
     const Reading a = readNumber(before.box[Num1]);
     const Reading b = readNumber(before.box[Num2]);
-    const auto value = [](const Reading& r) { return r.kind == Reading::Number ? r.digits : mpz_class(0); };
     QString why;
     if (command == QLatin1String("cmdAdd") || command == QLatin1String("cmdSubtract")) {
-        const auto [x, y] = aligned(value(a), a.exponent, value(b), b.exponent);
+        const auto [x, y] = aligned(valueOf(a), a.exponent, valueOf(b), b.exponent);
         why = checkExact(result, {a, b}, command == QLatin1String("cmdAdd") ? mpz_class(x + y) : mpz_class(x - y), std::min(a.exponent, b.exponent));
     } else if (command == QLatin1String("cmdMultiply")) {
-        if (b.kind == Reading::Empty) return {};  // the first operand stands as the result
         if (a.kind == Reading::Empty) return {};  // the arithmetic's own reading of an empty factor
-        why = checkExact(result, {a, b}, value(a) * value(b), a.exponent + b.exponent);
+        why = checkExact(result, {a, b}, valueOf(a) * valueOf(b), a.exponent + b.exponent);
     } else if (command == QLatin1String("cmdDivide") || command == QLatin1String("cmdReciprocal")) {
-        if (result == kFixedTexts[3]) return {};  // the setting is no number
+        if (result == kSettingNotANumber) return {};
         const int figures = std::clamp(after.box[SigFigs].section(QLatin1Char('.'), 0, 0).toInt(), 30, 500);
-        Reading one;
-        one.kind = Reading::Number;
-        one.digits = 1;
+        const Reading one{Reading::Number, 1};
         why = command == QLatin1String("cmdDivide") ? checkQuotient(result, a, b, figures, messages)
                                                     : checkQuotient(result, one, a, figures, messages);
     }

@@ -11,16 +11,7 @@
 namespace {
 
 const QString kPrevious = QStringLiteral("previous");
-const QString kNumeric = QStringLiteral("Error - input must be numeric");
-const QString kNotNegative = QStringLiteral("Error - input must not be negative");
-const QString kExponentNeeded = QStringLiteral("Error - exponent needed");
-const QString kOverflow = QStringLiteral("Overflow error - numbers too big for this operation");
-const QString kTooLarge = QStringLiteral("Factorials greater than 1000! are not allowed");
-const QString kIntegerNeeded = QStringLiteral("Error - input must be an integer number <= 1000");
-const QString kHpOverflow = QStringLiteral("Overflow error - 170! is the largest possible in High Precision Mode");
-const QString kSettingNotANumber = QStringLiteral("Error - significant figures must be a number");
-const QString kNumericInputRequired = QStringLiteral("Error - numeric input required");
-const QString kWholeNumber = QStringLiteral("Error - input must be a whole number from 0 to 1000");
+using namespace window_text;
 
 const QString kRootTwo50 = QStringLiteral("1.4142135623730950488016887242096980785696718753769");
 const QString kRootTwo100 = QStringLiteral(
@@ -83,8 +74,8 @@ void RootsPowersTest::commands_data() {
     addBoth("zero shortcut 0.0", "cmdSqRt", "0.0", none, "0", kStays);
     addBoth("zero shortcut 00", "cmdSqRt", "00", none, "0", kStays);
     addBoth("other zero through the fallback", "cmdSqRt", "0.000", none, "0", kStays);
-    addBoth("letters", "cmdSqRt", "abc", none, kNumeric, kStays);
-    addBoth("empty box", "cmdSqRt", "", none, kNumeric, kStays);
+    addBoth("letters", "cmdSqRt", "abc", none, kInputMustBeNumeric, kStays);
+    addBoth("empty box", "cmdSqRt", "", none, kInputMustBeNumeric, kStays);
     addRow(Mode::VHP, "grouped with spaces", "cmdSqRt", "1 000", none,
            "31.622776601683793319988935444327185337195551393252", kNum1);
     addRow(Mode::HP, "grouped with spaces", "cmdSqRt", "1 000", none, "31.622776601683793319988935444", kNum1);
@@ -94,9 +85,9 @@ void RootsPowersTest::commands_data() {
     addRow(Mode::VHP, "tiny exponent form written out", "cmdSqRt", "1E-40", none, ".00000000000000000001", kNum1);
     addRow(Mode::HP, "tiny exponent form from the double root", "cmdSqRt", "1E-40", none, "1E-20", kStays);
     addRow(Mode::VHP, "beyond the double range", "cmdSqRt", "1E400", none, "1" + QString(200, '0'), kNum1);
-    addRow(Mode::HP, "beyond the double range", "cmdSqRt", "1E400", none, kOverflow, kStays);
-    addRow(Mode::VHP, "tiny beyond the length limit", "cmdSqRt", "." + QString(40000, '0') + "1", none, kOverflow, kStays);
-    addRow(Mode::VHP, "huge beyond the length limit", "cmdSqRt", "2." + QString(40000, '0'), none, kOverflow, kStays);
+    addRow(Mode::HP, "beyond the double range", "cmdSqRt", "1E400", none, kTooBig, kStays);
+    addRow(Mode::VHP, "tiny beyond the length limit", "cmdSqRt", "." + QString(40000, '0') + "1", none, kTooBig, kStays);
+    addRow(Mode::VHP, "huge beyond the length limit", "cmdSqRt", "2." + QString(40000, '0'), none, kTooBig, kStays);
     addRow(Mode::VHP, "commas", "cmdSqRt", "1,000,000", none, "1000", kNum1);
     addRow(Mode::HP, "commas", "cmdSqRt", "1,000,000", none, "1000", kNum1);
     addRow(Mode::VHP, "quarter", "cmdSqRt", "0.25", none, ".5", kNum1);
@@ -126,21 +117,21 @@ void RootsPowersTest::commands_data() {
     addBoth("setting 10 shown as 30", "cmdPower", "2", "3", "8", kNum1, "10", "30");
     addBoth("setting 900 shown as 500", "cmdPower", "2", "3", "8", kNum1, "900", "500");
     addBoth("setting not a number", "cmdPower", "2", "3", kSettingNotANumber, kStays, "");
-    addBoth("double overflow", "cmdPower", "10", "400", kOverflow, kNum1);
-    addBoth("zero to a negative power", "cmdPower", "0", "-2", kOverflow, kNum1);
-    addBoth("negative base, fractional exponent", "cmdPower", "-8", "0.3", kOverflow, kNum1);
+    addBoth("double overflow", "cmdPower", "10", "400", kTooBig, kNum1);
+    addBoth("zero to a negative power", "cmdPower", "0", "-2", kTooBig, kNum1);
+    addBoth("negative base, fractional exponent", "cmdPower", "-8", "0.3", kTooBig, kNum1);
     addBoth("base not a number", "cmdPower", "abc", "2", kNumericInputRequired, kNum1);
     addBoth("base empty", "cmdPower", "", "2", kNumericInputRequired, kNum1);
-    addBoth("zero base to minus one", "cmdPower", "0", "-1", kOverflow, kNum1);
-    addBoth("exponent beyond 32 bits", "cmdPower", "2", "1E10", kOverflow, kNum1);
-    addBoth("negative base to the half", "cmdPower", "-4", "0.5", kOverflow, kNum1);
-    addRow(Mode::HP, "base beyond the fixed decimal", "cmdPower", "1" + QString(30, '0'), "2", kOverflow, kNum1);
-    addRow(Mode::VHP, "product beyond the length limit", "cmdPower", QString(300, '7'), "120", kOverflow, kNum1);
+    addBoth("zero base to minus one", "cmdPower", "0", "-1", kTooBig, kNum1);
+    addBoth("exponent beyond 32 bits", "cmdPower", "2", "1E10", kTooBig, kNum1);
+    addBoth("negative base to the half", "cmdPower", "-4", "0.5", kTooBig, kNum1);
+    addRow(Mode::HP, "base beyond the fixed decimal", "cmdPower", "1" + QString(30, '0'), "2", kTooBig, kNum1);
+    addRow(Mode::VHP, "product beyond the length limit", "cmdPower", QString(300, '7'), "120", kTooBig, kNum1);
 
     // ---- Factorial ----
-    addBoth("above 1000", "cmdFac", "1001", none, kTooLarge, kStays);
-    addBoth("comma hides the size from the leading number", "cmdFac", "1,500", none, kTooLarge, kStays);
-    addBoth("beyond the double range", "cmdFac", "1E400", none, kTooLarge, kStays);
+    addBoth("above 1000", "cmdFac", "1001", none, kFactorialTooLarge, kStays);
+    addBoth("comma hides the size from the leading number", "cmdFac", "1,500", none, kFactorialTooLarge, kStays);
+    addBoth("beyond the double range", "cmdFac", "1E400", none, kFactorialTooLarge, kStays);
     addBoth("letters", "cmdFac", "abc", none, kIntegerNeeded, kStays);
     addBoth("empty", "cmdFac", "", none, kIntegerNeeded, kStays);
     addBoth("fraction rounds down", "cmdFac", "5.5", none, "120", kStays);
@@ -149,12 +140,12 @@ void RootsPowersTest::commands_data() {
     addBoth("minus zero", "cmdFac", "-0", none, "1", kStays);
     addBoth("exponent form", "cmdFac", "1e1", none, "3628800", kStays);
     addRow(Mode::HP, "largest in doubles", "cmdFac", "170", none, "7.257415615308E+306", kStays);
-    addRow(Mode::HP, "first beyond doubles", "cmdFac", "171", none, kHpOverflow, kStays);
+    addRow(Mode::HP, "first beyond doubles", "cmdFac", "171", none, kHpFactorialOverflow, kStays);
     addRow(Mode::VHP, "25 exactly", "cmdFac", "25", none, "15511210043330985984000000", kStays);
     addBoth("below the 16-bit range", "cmdFac", "-40000", none, kWholeNumber, kStays);
     addBoth("below the double range", "cmdFac", "-1E400", none, kWholeNumber, kStays);
-    addBoth("far above in exponent form", "cmdFac", "1e99999", none, kTooLarge, kStays);
-    addBoth("exponent too long to read", "cmdFac", "1e" + QString(33000, '1'), none, kOverflow, kStays);
+    addBoth("far above in exponent form", "cmdFac", "1e99999", none, kFactorialTooLarge, kStays);
+    addBoth("exponent too long to read", "cmdFac", "1e" + QString(33000, '1'), none, kTooBig, kStays);
 }
 
 void RootsPowersTest::commands() {

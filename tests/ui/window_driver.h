@@ -18,6 +18,26 @@
 
 #include "ui/frmNumora.h"
 
+// The fixed texts the window writes into txtResult instead of an answer, and
+// the division's one message, spelled out as the user reads them.
+namespace window_text {
+inline const QString kNumericInputRequired = QStringLiteral("Error - numeric input required");
+inline const QString kTooBig = QStringLiteral("Overflow error - numbers too big for this operation");
+inline const QString kDivideByZero = QStringLiteral("Divide by zero error");
+inline const QString kSettingNotANumber = QStringLiteral("Error - significant figures must be a number");
+inline const QString kInputMustBeNumeric = QStringLiteral("Error - input must be numeric");
+inline const QString kNotNegative = QStringLiteral("Error - input must not be negative");
+inline const QString kExponentNeeded = QStringLiteral("Error - exponent needed");
+inline const QString kFactorialTooLarge = QStringLiteral("Factorials greater than 1000! are not allowed");
+inline const QString kIntegerNeeded = QStringLiteral("Error - input must be an integer number <= 1000");
+inline const QString kWholeNumber = QStringLiteral("Error - input must be a whole number from 0 to 1000");
+inline const QString kHpFactorialOverflow =
+    QStringLiteral("Overflow error - 170! is the largest possible in High Precision Mode");
+inline const QString kNumeratorTooLong = QStringLiteral(
+    "The numerator must be no longer than the number of significant figures used + 1. To use this "
+    "numerator, please increase the number significant figures.");
+}  // namespace window_text
+
 class WindowDriver {
 public:
     WindowDriver() {
