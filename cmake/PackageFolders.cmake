@@ -3,10 +3,7 @@
 # packed: every folder becomes 0755. cpack makes the folders above the files
 # with the packager's umask, and a umask of 077 would otherwise ship
 # /usr/share/doc/calcora and its parents unreadable to everyone but root.
+# Given only folder permissions, file(CHMOD) leaves the files as they are.
 file(GLOB_RECURSE staged LIST_DIRECTORIES true "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*")
-foreach(path IN LISTS staged)
-  if(IS_DIRECTORY "${path}")
-    file(CHMOD "${path}" DIRECTORY_PERMISSIONS
-         OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-  endif()
-endforeach()
+file(CHMOD ${staged} DIRECTORY_PERMISSIONS
+     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -31,15 +31,15 @@ mkdir -p "$(dirname "$picture")"
 # the example, photograph the screen and cut out the window.
 # (A string, not a function: xvfb-run's sh would drop an exported function.)
 photograph='
-  program=$1 picture=$2 geometry=""
+  program=$1 picture=$2 window="" geometry=""
   "$program" &
   pid=$!
   trap "kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true" EXIT
   for attempt in $(seq 1 100); do
-    geometry=$(xwininfo -name Calcora 2>/dev/null |
-      awk "/Absolute upper-left X/ {x=\$NF} /Absolute upper-left Y/ {y=\$NF}
+    read -r window geometry < <(xwininfo -name Calcora 2>/dev/null |
+      awk "/Window id:/ {id=\$4} /Absolute upper-left X/ {x=\$NF} /Absolute upper-left Y/ {y=\$NF}
            /Map State: IsViewable/ {m=1} /Width:/ {w=\$NF} /Height:/ {h=\$NF}
-           END {if (m) printf \"%dx%d+%d+%d\", w, h, x, y}")
+           END {if (m) printf \"%s %dx%d+%d+%d\n\", id, w, h, x, y}") || true
     [[ -n "$geometry" ]] && break
     kill -0 $pid 2>/dev/null || { echo "The program ended before its window showed." >&2; exit 1; }
     sleep 0.1
@@ -48,7 +48,6 @@ photograph='
   sleep 0.5  # let the first paint finish
   # With no window manager the window is not active until it takes the focus,
   # and Qt gives its shortcuts only to the active window.
-  window=$(xdotool search --onlyvisible --name "^Calcora\$" | head -n 1)
   xdotool windowfocus --sync "$window"
   xdotool type --delay 5 123456789012345678901234567890
   xdotool key Tab
