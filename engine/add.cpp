@@ -21,12 +21,6 @@ namespace calcora {
 
 namespace {
 
-// Whether aligned text x is below aligned text y: aligned texts of one length
-// order like their magnitudes, so one byte comparison decides.
-bool orderedBelow(const unsigned char* x, const unsigned char* y, std::size_t width) {
-    return std::memcmp(x, y, width) < 0;
-}
-
 // Writes `magnitude` into `out` (length `width`) aligned to the common shape:
 // zeros in front up to `intWidth`, then the text, then a "." when the other
 // operand brought the only one, then zeros.
@@ -76,22 +70,22 @@ unsigned wordStep(std::uint64_t wa, std::uint64_t wb, char* out, unsigned carry)
 }
 
 // The digit rules byte by byte over [from, to), right to left. Both texts
-// are aligned at their first point, at `pointAt` (npos when neither has
-// one). Marks `bad` for anything that makes an operand no number string: a
-// byte that is no digit, or a point anywhere else; the caller fails once the
-// loop is over, which keeps the checking inside the one pass over the digits.
+// have their point at `pointAt` (npos when neither has one), where the
+// alignment put it. Marks `bad` for anything that makes an operand no number
+// string: any other byte that is no digit, a second point included; the
+// caller fails once the loop is over, which keeps the checking inside the one
+// pass over the digits.
 template <bool kSubtract>
-unsigned byteStep(const unsigned char* a, const unsigned char* b, char* out, std::size_t from,
-                  std::size_t to, std::size_t pointAt, unsigned carry, bool& bad) {
+unsigned byteStep(const char* a, const char* b, char* out, std::size_t from, std::size_t to,
+                  std::size_t pointAt, unsigned carry, bool& bad) {
     for (std::size_t i = to; i-- > from;) {
-        const unsigned char c1 = a[i];
-        if (c1 == '.') {  // the point passes through, and so does the carry
-            bad = bad || i != pointAt || b[i] != '.';
+        if (i == pointAt) {  // the point passes through, and so does the carry
             out[i] = '.';
             continue;
         }
-        const unsigned d1 = c1 - '0';
-        const unsigned d2 = b[i] - '0';
+        // Unsigned, so that a byte below "0" is above 9 too.
+        const auto d1 = static_cast<unsigned>(a[i] - '0');
+        const auto d2 = static_cast<unsigned>(b[i] - '0');
         bad = bad || d1 > 9 || d2 > 9;
         if constexpr (kSubtract) {
             const int s = static_cast<int>(d1) - static_cast<int>(d2) - static_cast<int>(carry);
@@ -110,13 +104,12 @@ unsigned byteStep(const unsigned char* a, const unsigned char* b, char* out, std
 // or borrow (none is left when subtracting number strings: the larger text
 // comes first).
 template <bool kSubtract>
-unsigned digitLoop(const unsigned char* a, const unsigned char* b, std::size_t n, std::size_t pointAt, char* out,
-                   bool& bad) {
+unsigned digitLoop(const char* a, const char* b, std::size_t n, std::size_t pointAt, char* out, bool& bad) {
     unsigned carry = 0;
     std::size_t i = n;
     for (; i >= kWord; i -= kWord) {
-        const std::uint64_t wa = digit_words::load(reinterpret_cast<const char*>(a + i - kWord));
-        const std::uint64_t wb = digit_words::load(reinterpret_cast<const char*>(b + i - kWord));
+        const std::uint64_t wa = digit_words::load(a + i - kWord);
+        const std::uint64_t wb = digit_words::load(b + i - kWord);
         if (digit_words::allDigits(wa) && digit_words::allDigits(wb)) {
             carry = wordStep<kSubtract>(wa, wb, out + i - kWord, carry);
         } else {
@@ -170,13 +163,13 @@ std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
     std::string aligned(2 * width, '\0');
     align(a, s1, intWidth, aligned.data(), width);
     align(b, s2, intWidth, aligned.data() + width, width);
-    const auto* x = reinterpret_cast<const unsigned char*>(aligned.data());
-    const auto* y = x + width;
+    const char* x = aligned.data();
+    const char* y = x + width;
 
     // Aligned texts of one length order like their magnitudes, so a byte
     // comparison decides which is larger; equal texts keep their order.
     bool swapped = false;
-    if (subtract && orderedBelow(x, y, width)) {
+    if (subtract && std::memcmp(x, y, width) < 0) {
         std::swap(x, y);
         swapped = true;
     }
@@ -200,7 +193,7 @@ std::string LargeAdd(std::string_view AddorSub, std::string_view Num1StrIn,
         while (begin < end && result[begin] == '0') ++begin;
     }
     // Trailing zeros go only when the text has a point; then one trailing point.
-    if (std::string_view(result).substr(begin).find('.') != std::string_view::npos) {
+    if (point) {
         while (end > begin && result[end - 1] == '0') --end;
     }
     if (end > begin && result[end - 1] == '.') --end;

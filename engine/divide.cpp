@@ -34,22 +34,13 @@ constexpr Count kMaxLength = limits::kMaxCount;
     throw ArithmeticOverflow("LargeDiv: " + what);
 }
 
-// The divisor as whole digits, every one of them: leading zeros go; a point
-// goes with the exponent growing by the digits after it; then trailing zeros
-// go, the exponent falling by one for each.
-std::string wholeDivisor(std::string divisor, Count& exponent) {
+// The divisor as whole digits, every one of them, without zeros at either
+// end; the exponent takes up the power of ten they leave out.
+std::string wholeDivisor(std::string_view divisor, Count& exponent) {
     limits::requireLength(divisor, "LargeDiv: divisor length");
-    divisor = StripFrontZeros(divisor);
-    if (divisor.find('.') != std::string::npos) {
-        const auto fraction = static_cast<Count>(numtext::shapeOf(divisor).fracChars);
-        exponent = limits::toCount(exponent + fraction, "LargeDiv: exponent");
-        divisor = StripFrontZeros(numtext::digitsOf(divisor));
-    }
-    const std::size_t last = divisor.find_last_not_of('0');
-    const Count trailing = static_cast<Count>(divisor.size() - (last == std::string::npos ? 0 : last + 1));
-    exponent = limits::toCount(exponent - trailing, "LargeDiv: exponent");
-    divisor.resize(divisor.size() - static_cast<std::size_t>(trailing));
-    return divisor;
+    numtext::Significand whole = numtext::significandOf(divisor);
+    exponent = limits::toCount(exponent - whole.exponent, "LargeDiv: exponent");
+    return std::move(whole.digits);
 }
 
 // Whether the first window (the numerator's first divisor-length characters,
@@ -119,7 +110,7 @@ std::string LargeDiv(bool NSR, std::int16_t SF, std::string_view NIN, std::strin
         exponent = -static_cast<Count>(numtext::shapeOf(numerator).fracChars);
         numerator = StripFrontZeros(numtext::digitsOf(numerator));
     }
-    divisor = wholeDivisor(std::move(divisor), exponent);
+    divisor = wholeDivisor(divisor, exponent);
     const Count numeratorLength = limits::lengthOf(numerator, "LargeDiv: numerator length");
     const Count divisorLength = limits::lengthOf(divisor, "LargeDiv: divisor length");
 

@@ -135,7 +135,6 @@ void checkRowLengths(std::string_view A, std::string_view B, const BigUInt& aDig
     if (total > kMaxLength) tooLong("the total", total);
 }
 
-
 }  // namespace
 
 std::string LargeMultiply(std::string_view Num1StrIn, std::string_view Num2StrIn) {

@@ -30,8 +30,7 @@ std::string_view withoutOuterBlanks(std::string_view text) {
     return text;
 }
 
-// A number text taken apart. The value is ±0.d₁d₂… × 10^(intChars + exponent)
-// read as: mantissa digits with the point after intChars of them.
+// A number text taken apart: its value is ±mantissa × 10^(±exponentDigits).
 struct NumberParts {
     bool negative = false;
     std::string mantissa;       // as typed, point included, no sign

@@ -83,16 +83,6 @@ std::int16_t figureCount(std::string_view sigFigsSetting) {
     return count > kMaxRootFigures ? kMaxRootFigures : count;
 }
 
-// The fixed-decimal estimate: one Heron step from the double root (see
-// fixedSquareRoot).
-std::string estimate(std::string_view StrVal) {
-    const FixedDecimal x = toFixedDecimal(StrVal);
-    const double r = power(toDouble(x), 0.5);
-    const FixedDecimal q = x / r;
-    const FixedDecimal e = r - (r - q) / FixedDecimal::fromInteger(2);
-    return trimmedText(e);
-}
-
 // Two Heron steps from the guess g, each division to SF figures. Fails with
 // the failures of LargeDiv and LargeAdd, and with InvalidArgument when
 // LargeDiv refuses a dividend longer than SF + 1 characters (halving nothing
@@ -109,19 +99,22 @@ std::string refine(std::int16_t SF, std::string_view StrVal, std::string g) {
     return g;
 }
 
-// The double root (see doubleSquareRoot).
-std::string doubleRoot(std::string_view StrVal) {
-    const double value = textToDouble(StrVal);
+}  // namespace
+
+std::string fixedSquareRoot(std::string_view number) {
+    const FixedDecimal x = toFixedDecimal(number);
+    const double r = power(toDouble(x), 0.5);
+    const FixedDecimal q = x / r;
+    const FixedDecimal e = r - (r - q) / FixedDecimal::fromInteger(2);
+    return trimmedText(e);
+}
+
+std::string doubleSquareRoot(std::string_view number) {
+    const double value = textToDouble(number);
     if (value < 0) throw InvalidArgument("square root: the number is negative");
     // "-0" reads as a negative zero; its root is 0.
     return trimmedText(power(value == 0 ? 0.0 : value, 0.5));
 }
-
-}  // namespace
-
-std::string fixedSquareRoot(std::string_view number) { return estimate(number); }
-
-std::string doubleSquareRoot(std::string_view number) { return doubleRoot(number); }
 
 std::string SquareRoot(std::int16_t& SF, std::string_view StrVal, std::string_view sigFigsSetting) {
     if (isPositiveNumberString(StrVal)) {
@@ -133,11 +126,11 @@ std::string SquareRoot(std::int16_t& SF, std::string_view StrVal, std::string_vi
         return exactRoot(count, StrVal);
     }
     try {
-        std::string g = estimate(StrVal);
+        std::string g = fixedSquareRoot(StrVal);
         SF = figureCount(sigFigsSetting);
         return refine(SF, StrVal, std::move(g));
     } catch (const Failure&) {
-        return doubleRoot(StrVal);
+        return doubleSquareRoot(StrVal);
     }
 }
 

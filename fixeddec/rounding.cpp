@@ -37,12 +37,12 @@ Tail dropDigits(WideUint& magnitude, int k, Tail tail) {
     return tail;
 }
 
-[[noreturn]] void overflow(const char* operation) {
+}  // namespace
+
+void failBeyondRange(const char* operation) {
     throw ArithmeticOverflow(std::string(operation) + ": the integer part exceeds " +
                              std::string(kLargestMagnitudeText));
 }
-
-}  // namespace
 
 Tail tailOfRemainder(const WideUint& remainder, const WideUint& divisor) {
     if (remainder.isZero()) return Tail::Zero;
@@ -67,10 +67,10 @@ FixedDecimal fitToFixedDecimal(WideUint magnitude, int scale, Tail tail, bool ne
     // fit 96 bits; 0.30102 lies just below log10(2), so this never overshoots.
     const int bits = magnitude.bitLength();
     if (bits > 96) drop = std::max(drop, (bits - 97) * 30102 / 100000);
-    if (drop > scale) overflow(operation);
+    if (drop > scale) failBeyondRange(operation);
     tail = dropDigits(magnitude, drop, tail);
     while (!magnitude.fits96()) {
-        if (drop == scale) overflow(operation);
+        if (drop == scale) failBeyondRange(operation);
         tail = dropDigits(magnitude, 1, tail);
         ++drop;
     }

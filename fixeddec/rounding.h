@@ -15,6 +15,10 @@ enum class Tail { Zero, BelowHalf, Half, AboveHalf };
 // The tail of a division remainder: remainder ÷ divisor compared with one half.
 Tail tailOfRemainder(const WideUint& remainder, const WideUint& divisor);
 
+// Fails with ArithmeticOverflow naming the operation: the integer part of
+// its result exceeds 2^96 − 1.
+[[noreturn]] void failBeyondRange(const char* operation);
+
 // The fixed decimal nearest to (magnitude + tail) × 10^(−scale), negated when
 // negative. Keeps the largest scale, at most 28, whose truncated magnitude
 // fits in 96 bits, and rounds there to the nearest, a tie to the even digit;

@@ -38,10 +38,7 @@ constexpr std::int64_t kDoubleMinPoint = -330;
 FixedDecimal digitsToFixedDecimal(const DecimalDigits& d) {
     static constexpr const char* kOperation = "text to fixed decimal";
     if (d.isZero() || d.pointPosition < kFixedMinPoint) return FixedDecimal{};
-    if (d.pointPosition > kFixedMaxPoint) {
-        throw ArithmeticOverflow(std::string(kOperation) + ": the integer part exceeds " +
-                                 std::string(kLargestMagnitudeText));
-    }
+    if (d.pointPosition > kFixedMaxPoint) rounding::failBeyondRange(kOperation);
     const int used = std::min(d.count, kFixedDigits);
     // Nine digits at a time, the most one 32-bit limb takes.
     WideUint magnitude;
