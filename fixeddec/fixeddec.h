@@ -113,9 +113,33 @@ FixedDecimal operator/(double a, const FixedDecimal& b);
 // still plain (" .0001"). Zero (either sign) is " 0". ArithmeticOverflow for
 // not-a-number or infinity, which have no text.
 [[nodiscard]] std::string numberToText(double value);
+// A value correctly rounded to a double's 15 significant figures: ±d.dd…d ×
+// 10^exponent, digits 1 to 15 of them, the first not "0", no trailing "0";
+// zero has no digits. Unlike a double it has no range of its own, so values
+// computed exactly keep their figures far beyond the double's range.
+struct FifteenFigures {
+    std::string digits;
+    std::int64_t exponent = 0;
+    bool negative = false;
+
+    bool isZero() const { return digits.empty(); }
+};
+// The 15-figure value nearest to ±(digits × 10^exponent + tail), where
+// `digits` are decimal digits (leading zeros allowed) and `inexact` says that
+// a non-zero tail below the last digit was left off; an exact tie goes to the
+// even figure, as the text of a double does.
+[[nodiscard]] FifteenFigures roundedToFifteen(std::string_view digits, std::int64_t exponent,
+                                              bool negative, bool inexact = false);
+// True when the value lies beyond the largest double (its 15 figures above
+// 1.79769313486231E+308).
+[[nodiscard]] bool exceedsDoubleRange(const FifteenFigures& value);
+// Written as numberToText(double) writes a double: " 0", " 1.5E-07", "-2.5";
+// the exponent has as many digits as it needs ("1E-605").
+[[nodiscard]] std::string numberToText(const FifteenFigures& value);
 // numberToText with leading and trailing spaces removed: "2.5", "-.25".
 [[nodiscard]] std::string trimmedText(const FixedDecimal& value);
 [[nodiscard]] std::string trimmedText(double value);
+[[nodiscard]] std::string trimmedText(const FifteenFigures& value);
 
 // Grouped text: commas between groups of three integer digits, at least one
 // digit before the point, the point always written: "1,234.5", "0.25", "1,234.",

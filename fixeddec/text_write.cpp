@@ -8,7 +8,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 #include "fixeddec/wide_uint.h"
@@ -16,12 +15,6 @@
 namespace calcora {
 
 namespace {
-
-// Exponent form for a decimal exponent (of the 15-digit rounding) from 15 up,
-// where the plain form would show digits the double does not have, or below
-// −4, where it would start with more than four zeros.
-constexpr int kPlainMaxExponent = 14;
-constexpr int kPlainMinExponent = -4;
 
 // The integer and fraction digits of a fixed decimal's magnitude, the fraction
 // without trailing zeros; the integer part is empty for a value below 1.
@@ -80,47 +73,23 @@ std::string numberToText(double value) {
                                       kDoubleTextDigits - 1);
     const std::string_view formatted(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const auto ePos = formatted.find('e');
-    std::string mantissa;
+    FifteenFigures figures;
     for (const char c : formatted.substr(0, ePos)) {
-        if (c != '.') mantissa += c;
+        if (c != '.') figures.digits += c;
     }
-    mantissa.erase(mantissa.find_last_not_of('0') + 1);  // the first digit is not 0
-    int exponent = 0;
+    figures.digits.erase(figures.digits.find_last_not_of('0') + 1);  // the first digit is not 0
     const std::string_view exponentText = formatted.substr(ePos + 1);
     std::from_chars(exponentText.data() + (exponentText[0] == '+' ? 1 : 0),
-                    exponentText.data() + exponentText.size(), exponent);
-
-    std::string text(1, value < 0 ? '-' : ' ');
-    if (exponent > kPlainMaxExponent || exponent < kPlainMinExponent) {
-        text += mantissa[0];
-        if (mantissa.size() > 1) {
-            text += '.';
-            text.append(mantissa, 1);
-        }
-        const int magnitude = std::abs(exponent);
-        text += exponent < 0 ? "E-" : "E+";
-        if (magnitude < 10) text += '0';
-        text += std::to_string(magnitude);
-        return text;
-    }
-    if (exponent < 0) {
-        text += '.';
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += mantissa;
-        return text;
-    }
-    const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-    if (mantissa.size() <= integerDigits) {
-        text += mantissa + std::string(integerDigits - mantissa.size(), '0');
-    } else {
-        text += mantissa.substr(0, integerDigits) + "." + mantissa.substr(integerDigits);
-    }
-    return text;
+                    exponentText.data() + exponentText.size(), figures.exponent);
+    figures.negative = value < 0;
+    return numberToText(figures);
 }
 
 std::string trimmedText(const FixedDecimal& value) { return trimSpaces(numberToText(value)); }
 
 std::string trimmedText(double value) { return trimSpaces(numberToText(value)); }
+
+std::string trimmedText(const FifteenFigures& value) { return trimSpaces(numberToText(value)); }
 
 std::string groupedText(const FixedDecimal& value) {
     const PlainDigits digits = plainDigits(value);

@@ -6,6 +6,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <random>
 #include <ostream>
@@ -162,6 +163,40 @@ TEST(DoubleText, FifteenDigitDecimalsRoundTrip) {
         if (mantissa.find('.') != std::string::npos) {
             EXPECT_NE(mantissa.back(), '0');
         }
+    }
+}
+
+// Exact decimals rounded once to 15 figures: ties to the even figure, a tail
+// left off breaks a tie upward, a carry moves the exponent, and values far
+// beyond a double's range keep their figures.
+struct FifteenRow {
+    const char* digits;
+    std::int64_t exponent;
+    bool negative;
+    bool inexact;
+    const char* text;  // trimmedText
+    bool beyondDouble;
+};
+
+TEST(FifteenFigures, RoundsOnceAndWritesAsADouble) {
+    const FifteenRow rows[] = {
+        {"1234567890123455", 0, false, false, "1.23456789012346E+15", false},
+        {"1234567890123445", 0, false, false, "1.23456789012344E+15", false},
+        {"1234567890123445", 0, false, true, "1.23456789012345E+15", false},
+        {"9999999999999995", -16, true, false, "-1", false},
+        {"0001", -605, false, false, "1E-605", false},
+        {"25", -1, false, false, "2.5", false},
+        {"1", -5, false, false, "1E-05", false},
+        {"1", -4, false, false, ".0001", false},
+        {"179769313486231", 294, false, false, "1.79769313486231E+308", false},
+        {"1797693134862315", 293, false, false, "1.79769313486232E+308", true},
+        {"1", 32767, false, false, "1E+32767", true},
+    };
+    for (const FifteenRow& row : rows) {
+        SCOPED_TRACE(std::string(row.digits) + "e" + std::to_string(row.exponent));
+        const FifteenFigures value = roundedToFifteen(row.digits, row.exponent, row.negative, row.inexact);
+        EXPECT_EQ(trimmedText(value), row.text);
+        EXPECT_EQ(exceedsDoubleRange(value), row.beyondDouble);
     }
 }
 
