@@ -76,6 +76,8 @@ BigUInt operator-(const BigUInt& a, const BigUInt& b);
 BigUInt operator*(const BigUInt& a, const BigUInt& b);
 
 [[nodiscard]] BigUInt multiply(const BigUInt& a, const BigUInt& b, const Cutoffs& cutoffs);
+// x^k by squaring (1 for k = 0).
+[[nodiscard]] BigUInt powerOf(const BigUInt& x, std::uint32_t k);
 // a × m for a small factor m.
 [[nodiscard]] BigUInt multiplySmall(const BigUInt& a, std::uint32_t m);
 // a + m for a small addend m.

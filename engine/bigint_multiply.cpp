@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Multiplication of BigUInt: a schoolbook base case that accumulates limb
-// products in 64-bit columns, and Karatsuba above Cutoffs::karatsuba.
+// products in 64-bit columns, Karatsuba above Cutoffs::karatsuba, and powers
+// by squaring.
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <cstdint>
 #include <vector>
@@ -177,6 +179,19 @@ BigUInt multiplySchoolbook(const BigUInt& a, const BigUInt& b) {
     std::vector<Limb> out(x.size() + y.size());
     mulBasecase(x.data(), x.size(), y.data(), y.size(), out.data());
     return BigUInt::fromLimbs(std::move(out));
+}
+
+BigUInt powerOf(const BigUInt& x, std::uint32_t k) {
+    if (k == 0) return BigUInt(1);
+    // From the top bit down: every big product is a square, and the other
+    // factor is only ever x itself.
+    int bit = std::bit_width(k) - 1;
+    BigUInt result = x;
+    while (bit-- > 0) {
+        result = result * result;
+        if ((k >> bit) & 1) result = result * x;
+    }
+    return result;
 }
 
 }  // namespace calcora

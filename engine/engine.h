@@ -13,7 +13,8 @@
 // Files: number_reading.cpp (numbers as people type them), numstr.cpp (the
 // digit helpers), numtext.cpp (reading operands), add.cpp (LargeAdd), sigfigs.cpp
 // (SigFigs), multiply.cpp (LargeMultiply), divide.cpp (LargeDiv),
-// sqrt.cpp (SquareRoot), power.cpp (RTPower), factorial.cpp (FactorialUP,
+// sqrt.cpp (SquareRoot), power.cpp (RTPower), precise_power.cpp
+// (fifteenFigurePower), factorial.cpp (FactorialUP,
 // FactorialHP); bigint*.cpp hold the machine-word arithmetic behind them.
 
 #include <cstdint>
@@ -150,15 +151,27 @@ inline constexpr std::string_view kNumeratorTooLongMessage =
 inline constexpr std::string_view kPowerOverflowText =
     "Overflow error - numbers too big for this operation";
 
-// StrNum to the power StrPower: "0" → "1"; "-1" → LargeDiv; "0.5"/".5" →
-// SquareRoot; whole 1..120 → exact product; otherwise the double power, or
-// kPowerOverflowText when that fails. A result whose point stands at position
-// SF or earlier and that is longer than SF + 1 characters keeps its first SF
-// significant figures. Failures outside the double case reach the caller: an
-// exponent that is no number or beyond the 32-bit range, a zero base with
-// "-1", a product past the 16-bit length.
+// StrNum to the power StrPower, by the exponent's exact value (StrPower read
+// as plainNumber reads it): 0 → "1" (the base unread); −1 → LargeDiv; 0.5 →
+// SquareRoot; whole 1..120 → the exact product; otherwise fifteenFigurePower
+// of the base read by plainNumber, or kPowerOverflowText when that fails. A
+// result whose point stands at position SF or earlier and that is longer than
+// SF + 1 characters keeps its first SF significant figures. Failures outside
+// the last case reach the caller: an exponent that is no number or empty, a
+// zero base with −1, a negative base with 0.5, a product past the 16-bit length.
 [[nodiscard]] std::string RTPower(std::int16_t& SF, std::string_view StrNum, std::string_view StrPower,
                     std::string_view sigFigsSetting, const MessageSink& showMessage);
+
+// base^exponent for two number strings (an optional "-", digits, at most one
+// "."), correctly rounded to 15 significant figures and written as a double's
+// trimmed text ("2.65845599156983E+36", "1E-605"): the power "High Precision"
+// shows, and the one "Very High Precision" shows outside its exact cases. 0
+// to a positive power is "0"; anything to the power 0 is "1". NotANumber for
+// an operand that is empty or no number string; InvalidArgument for a
+// negative base with an exponent that is not whole; ArithmeticOverflow for
+// zero to a negative power, a value above the largest double, or one whose
+// decimal exponent is below −32,768.
+[[nodiscard]] std::string fifteenFigurePower(std::string_view base, std::string_view exponent);
 
 // ---- Factorials -----------------------------------------------------------
 

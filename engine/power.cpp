@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Powers: a case by the exponent text ("0", "-1", "0.5"/".5", a whole 1..120,
-// anything else in doubles), then a cut of a result with a fraction part to
-// the figure count.
+// Powers: a case by the exponent's exact value (0, −1, 0.5, a whole 1..120
+// multiplied out exactly, anything else correctly rounded to 15 figures),
+// then a cut of a result with a fraction part to the figure count.
 #include "engine/engine.h"
 
-#include <bit>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,7 +13,6 @@
 #include "engine/bigint.h"
 #include "engine/limits.h"
 #include "engine/numtext.h"
-#include "fixeddec/fixeddec.h"
 
 namespace calcora {
 
@@ -59,23 +56,11 @@ std::int64_t lengthLowerBound(const ExactBase& base, std::int64_t k) {
     return length;
 }
 
-// x^k for k ≥ 1, squaring from the top bit down: every big product is a
-// square, and the other factor is only ever x itself, which is short.
-BigUInt powerOf(const BigUInt& x, int k) {
-    int bit = std::bit_width(static_cast<unsigned>(k)) - 1;
-    BigUInt result = x;
-    while (bit-- > 0) {
-        result = result * result;
-        if ((k >> bit) & 1) result = result * x;
-    }
-    return result;
-}
-
 // base^k as LargeMultiply writes its products: "-" when negative, no leading
 // zeros (".25"), no trailing fraction zeros, no trailing point.
 std::string powerText(const ExactBase& base, int k) {
     const std::string sign = (base.negative && k % 2 != 0) ? "-" : "";
-    return sign + numtext::placedPoint(powerOf(base.digits, k).toDigits(), base.exponent * k);
+    return sign + numtext::placedPoint(powerOf(base.digits, static_cast<std::uint32_t>(k)).toDigits(), base.exponent * k);
 }
 
 // StrNum to the power n (1..120) as n successive LargeMultiply(product,
@@ -100,15 +85,29 @@ std::string wholePower(std::string_view StrNum, int n) {
     return LargeMultiply(powerText(*base, n - 1), StrNum);
 }
 
-// The exponent n when p is whole, above 0 and at most 120. The whole-number
-// test rounds p to a 32-bit integer, which fails for a p beyond that range.
-std::optional<int> exactExponent(double p) {
-    const double rounded = std::nearbyint(p);
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
-        throw ArithmeticOverflow("power: the exponent is beyond the 32-bit range");
-    }
-    if (rounded != p || p <= 0 || p > kMaxExactExponent) return std::nullopt;
-    return static_cast<int>(p);
+// The cases chosen by the exponent's exact value.
+enum class ExponentCase { Zero, MinusOne, Half, Whole, Other };
+
+struct Exponent {
+    ExponentCase kind = ExponentCase::Other;
+    int whole = 0;  // the exponent in the Whole case, 1..120
+};
+
+// The case of an exponent number string ("2.0", "1e2" written out, "-1.00").
+Exponent classify(std::string_view exponent) {
+    std::string magnitude(exponent);
+    const bool negative = numtext::takeSign(magnitude);
+    const numtext::Significand value = numtext::significandOf(magnitude);
+    const std::string_view digits = value.digits;
+    if (digits.empty()) return {ExponentCase::Zero};
+    if (negative) return {digits == "1" && value.exponent == 0 ? ExponentCase::MinusOne : ExponentCase::Other};
+    if (digits == "5" && value.exponent == -1) return {ExponentCase::Half};
+    // Up to three integer digits, so at most 999 before the range test.
+    if (value.exponent < 0 || static_cast<std::int64_t>(digits.size()) + value.exponent > 3) return {};
+    int n = std::stoi(std::string(digits));
+    for (std::int64_t i = 0; i < value.exponent; ++i) n *= 10;
+    if (n > kMaxExactExponent) return {};
+    return {ExponentCase::Whole, n};
 }
 
 // A result whose point stands at position SF or earlier and that is longer
@@ -140,22 +139,30 @@ std::string cutToFigures(std::string text, std::int16_t SF) {
 
 std::string RTPower(std::int16_t& SF, std::string_view StrNum, std::string_view StrPower,
                     std::string_view sigFigsSetting, const MessageSink& showMessage) {
-    const double p = textToDouble(StrPower);
+    const std::string exponent = plainNumber(StrPower);
+    if (exponent.empty()) throw NotANumber("power: no exponent");
+    const Exponent chosen = classify(exponent);
     std::string result;
-    if (StrPower == "0") {
-        result = "1";
-    } else if (StrPower == "-1") {
-        result = LargeDiv(true, SF, "1", StrNum, showMessage);
-    } else if (StrPower == "0.5" || StrPower == ".5") {
-        result = SquareRoot(SF, StrNum, sigFigsSetting);
-    } else if (const std::optional<int> n = exactExponent(p)) {
-        result = wholePower(StrNum, *n);
-    } else {
-        try {
-            result = trimmedText(power(toFixedDecimal(StrNum), toFixedDecimal(StrPower)));
-        } catch (const Failure&) {
-            return std::string(kPowerOverflowText);
-        }
+    switch (chosen.kind) {
+        case ExponentCase::Zero:
+            result = "1";
+            break;
+        case ExponentCase::MinusOne:
+            result = LargeDiv(true, SF, "1", StrNum, showMessage);
+            break;
+        case ExponentCase::Half:
+            result = SquareRoot(SF, StrNum, sigFigsSetting);
+            break;
+        case ExponentCase::Whole:
+            result = wholePower(StrNum, chosen.whole);
+            break;
+        case ExponentCase::Other:
+            try {
+                result = fifteenFigurePower(plainNumber(StrNum), exponent);
+            } catch (const Failure&) {
+                return std::string(kPowerOverflowText);
+            }
+            break;
     }
     return cutToFigures(std::move(result), SF);
 }

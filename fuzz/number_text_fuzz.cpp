@@ -31,19 +31,6 @@ namespace {
 using namespace fuzz;
 using namespace calcora::testing_support;
 
-// The text as the typed-number reading sees it: blanks around and group
-// separators anywhere gone.
-std::string typedForm(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\n\r\v\f");
-    if (first == std::string_view::npos) return {};
-    text = text.substr(first, text.find_last_not_of(" \t\n\r\v\f") - first + 1);
-    std::string out;
-    for (const char c : text) {
-        if (c != ',' && c != ' ') out += c;
-    }
-    return out;
-}
-
 constexpr std::int64_t kMaxLength = 32767;
 
 std::string number(double v) {
@@ -89,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             [&] { return "toFixedDecimal(" + shown(text) + ") disagrees with isNumeric: " + describe(numeric) + " / " + kindName(fixed.kind); });
 
     const std::string typed = typedForm(text);
-    const std::optional<Exact> typedValue = typed.empty() ? std::nullopt : readNumberText(typed);
+    const std::optional<Exact> typedValue = readTypedNumber(text);
     const Outcome<std::string> plain = capture([&] { return calcora::plainNumber(text); });
     const auto plainContext = [&] { return "plainNumber(" + shown(text) + ") gave " + describe(plain); };
     require(calcora::isNumberText(text) == typedValue.has_value(),

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-// RTPower under hostile input. Outcomes: a text or a Failure. The exponent
-// "0" gives "1"; a whole exponent n from 1 to 120 gives the exact power of a
-// number-string base, cut to SF figures when its point stands at position SF
-// or earlier and it is longer than SF + 1 characters; an exponent that is no
-// number, or whole beyond the 32-bit range, fails; any other exponent gives
-// the double power (good to about ten figures, or to the cut) or the overflow
-// text, never a Failure. SF changes only for the exponents "0.5" and ".5".
+// RTPower under hostile input. Outcomes: a text or a Failure. The case is
+// chosen by the exponent's exact value as a typed number: zero gives "1"; a
+// whole exponent n from 1 to 120 gives the exact power of a number-string
+// base, cut to SF figures when its point stands at position SF or earlier and
+// it is longer than SF + 1 characters; an exponent that is no number fails;
+// any other exponent but −1 and 0.5 gives at most 15 figures of the power
+// (good to about ten figures against doubles, or to the cut) or the overflow
+// text, never a Failure. SF changes only for the exponent 0.5.
 //
 // Input: base, exponent, setting. Flags bits 0–1: the exponent is the second
 // operand, ".5", "-1" or "0"; bit 2: the setting is the third operand
@@ -68,27 +69,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                shown(setting) + ") gave " + describe(r) + " with SF " + std::to_string(SF);
     };
 
-    const bool rootCase = exponent == "0.5" || exponent == ".5";
+    const std::optional<Exact> exactP = readTypedNumber(exponent);
+    const bool rootCase = exactP && *exactP == fromDigits("5", -1, false);
     require(rootCase || SF == initialSF, [&] { return "SF changed: " + context(); });
-
-    const std::optional<Exact> exactP = readNumberText(exponent);
-    const double p = exactP ? nearestDouble(*exactP) : 0;
-    if (!exactP || std::isinf(p)) {
-        require(!r.ok(), [&] { return "an exponent that is no double gave a result: " + context(); });
+    if (!exactP) {
+        require(r.kind == Kind::NotANumber, [&] { return "an exponent that is no number gave no NotANumber: " + context(); });
         return 0;
     }
-    if (exponent == "0") {
+    // An exponent whose number string would pass 32,767 characters.
+    const bool longExponent = typedForm(exponent).size() > kMaxLength ||
+                              (!exactP->isZero() && (exactP->top() > kMaxLength - 2 || -exactP->exponent > kMaxLength - 2));
+    if (r.kind == Kind::Overflow && longExponent) return 0;
+    if (exactP->isZero()) {
         require(r.value == std::string("1"), [&] { return "expected \"1\": " + context(); });
         return 0;
     }
-    if (exponent == "-1" || rootCase) return 0;  // LargeDiv and SquareRoot have their own targets
-    const double rounded = std::nearbyint(p);
-    if (!(std::abs(rounded) < 2147483648.0)) {
-        require(r.kind == Kind::Overflow, [&] { return "expected ArithmeticOverflow for the exponent: " + context(); });
-        return 0;
-    }
+    if (*exactP == negated(fromInteger(1)) || rootCase) return 0;  // LargeDiv and SquareRoot have their own targets
+    const double p = nearestDouble(*exactP);
+    const bool whole = exactP->exponent >= 0;
 
-    if (rounded == p && p >= 1 && p <= kMaxExactExponent) {
+    if (whole && !exactP->negative && p <= kMaxExactExponent) {
         // The exact case.
         const int n = static_cast<int>(p);
         const std::string cleaned = withoutSeparators(base);
@@ -119,13 +119,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    // The double case: never a Failure.
+    // The 15-figure case: never a Failure.
     require(r.ok(), [&] { return "the double case failed: " + context(); });
     const std::string& text = *r.value;
     if (text == calcora::kPowerOverflowText) return 0;
     const std::optional<Exact> got = readNumberText(text);
-    require(got.has_value(), [&] { return "neither a number nor the overflow text: " + context(); });
-    const std::optional<Exact> b = readNumberText(base);
+    require(got.has_value() && (got->isZero() || got->size() <= 15),
+            [&] { return "neither 15 figures nor the overflow text: " + context(); });
+    const std::optional<Exact> b = readTypedNumber(base);
     if (!b) return 0;
     const double x = nearestDouble(*b);
     const double expected = std::pow(x, p);

@@ -117,7 +117,13 @@ void frmNumora::cmdPower_Click() {
         const std::string base = numberIn(*txtNum1);
         if (base.empty()) throw NotANumber("power: no base");
         try {
-            if (highPrecision()) return trimmedText(power(toFixedDecimal(base), toFixedDecimal(exponent)));
+            if (highPrecision()) {
+                // Both operands within the fixed decimal's range, the power of
+                // their values as typed in 15 figures.
+                static_cast<void>(toFixedDecimal(base));
+                static_cast<void>(toFixedDecimal(exponent));
+                return fifteenFigurePower(base, exponent);
+            }
             std::int16_t count = sigFigsCount();
             return RTPower(count, base, exponent, engineText(txtSigFigs->text()), messageSinkOf(*this));
         } catch (const Failure&) {

@@ -127,4 +127,21 @@ Exact readLeadingNumber(std::string_view t) {
     return fromDigits(digits, -fraction, negative);
 }
 
+std::string typedForm(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\n\r\v\f");
+    if (first == std::string_view::npos) return {};
+    text = text.substr(first, text.find_last_not_of(" \t\n\r\v\f") - first + 1);
+    std::string out;
+    for (const char c : text) {
+        if (c != ',' && c != ' ') out += c;
+    }
+    return out;
+}
+
+std::optional<Exact> readTypedNumber(std::string_view text) {
+    const std::string typed = typedForm(text);
+    if (typed.empty()) return std::nullopt;
+    return readNumberText(typed);
+}
+
 }  // namespace calcora::testing_support

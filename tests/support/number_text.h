@@ -50,6 +50,13 @@ std::size_t fractionChars(std::string_view magnitude);
 // "E"/"e", optional sign and at least one digit. Nothing for any other text.
 std::optional<Exact> readNumberText(std::string_view t);
 
+// The text as the engine's reading of typed numbers sees it: blanks (space,
+// tab, line breaks) at either end and every "," and " " gone.
+std::string typedForm(std::string_view text);
+// The value of a typed number: the number-text rules above applied to
+// typedForm(text); nothing for the empty text or any other non-number.
+std::optional<Exact> readTypedNumber(std::string_view text);
+
 // The leading number: spaces anywhere left out, then one optional sign,
 // digits, one "." and digits; the first other character ends it. Never fails.
 Exact readLeadingNumber(std::string_view t);
