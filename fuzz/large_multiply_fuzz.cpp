@@ -94,11 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         same = got->negative == negative &&
                got->top() - exponent + 1 >= x->size() + y->size() - 1 && got->top() - exponent + 1 <= x->size() + y->size();
         for (const std::uint64_t p : kPrimes) {
-            const std::uint64_t lhs = static_cast<std::uint64_t>(
-                static_cast<unsigned __int128>(residue(*got, p)) *
-                powerMod(10, static_cast<std::uint64_t>(got->exponent - exponent), p) % p);
-            const std::uint64_t rhs =
-                static_cast<std::uint64_t>(static_cast<unsigned __int128>(residue(*x, p)) * residue(*y, p) % p);
+            const std::uint64_t lhs =
+                mulMod(residue(*got, p), powerMod(10, static_cast<std::uint64_t>(got->exponent - exponent), p), p);
+            const std::uint64_t rhs = mulMod(residue(*x, p), residue(*y, p), p);
             same = same && lhs == rhs;
         }
     }

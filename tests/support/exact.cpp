@@ -310,20 +310,31 @@ Exact squareRoot(const Exact& x, int figures) {
     return fromDigits(rootDigits, -static_cast<std::int64_t>(rootDigits.size() - integerPairs), false);
 }
 
+std::uint64_t mulMod(std::uint64_t a, std::uint64_t b, std::uint64_t p) {
+    // Below 2^62 every sum of two residues fits a 64-bit word.
+    a %= p;
+    std::uint64_t result = 0;
+    for (; b > 0; b >>= 1) {
+        if (b & 1) result = (result + a) % p;
+        a = (a + a) % p;
+    }
+    return result;
+}
+
 std::uint64_t residue(const Exact& x, std::uint64_t p) {
-    unsigned __int128 r = 0;
-    for (auto it = x.digits.rbegin(); it != x.digits.rend(); ++it) r = (r * 10 + *it) % p;
-    return static_cast<std::uint64_t>(r);
+    std::uint64_t r = 0;
+    for (auto it = x.digits.rbegin(); it != x.digits.rend(); ++it) r = (mulMod(r, 10, p) + *it) % p;
+    return r;
 }
 
 std::uint64_t powerMod(std::uint64_t base, std::uint64_t e, std::uint64_t p) {
-    unsigned __int128 result = 1 % p;
-    unsigned __int128 b = base % p;
+    std::uint64_t result = 1 % p;
+    std::uint64_t b = base % p;
     for (; e > 0; e >>= 1) {
-        if (e & 1) result = result * b % p;
-        b = b * b % p;
+        if (e & 1) result = mulMod(result, b, p);
+        b = mulMod(b, b, p);
     }
-    return static_cast<std::uint64_t>(result);
+    return result;
 }
 
 std::string plainText(const Exact& x) {

@@ -64,6 +64,8 @@ Exact truncated(const Exact& x, std::int64_t place);
 // long-hand (pencil-and-paper) method; zero for zero.
 Exact squareRoot(const Exact& x, int figures);
 
+// a × b modulo p (p below 2^62), by doubling: no 128-bit integer needed.
+std::uint64_t mulMod(std::uint64_t a, std::uint64_t b, std::uint64_t p);
 // The mantissa's residue modulo p (p below 2^62).
 std::uint64_t residue(const Exact& x, std::uint64_t p);
 // base^e modulo p (p below 2^62).

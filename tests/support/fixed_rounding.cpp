@@ -2,6 +2,7 @@
 #include "tests/support/fixed_rounding.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 namespace calcora::testing_support {
@@ -41,9 +42,18 @@ std::optional<FixedValue> nearestFixed(const Exact& x, const Exact& y, bool nega
 }
 
 Exact fixedPartsValue(std::uint32_t hi, std::uint32_t mid, std::uint32_t lo, int scale, bool negative) {
-    unsigned __int128 m = (static_cast<unsigned __int128>(hi) << 64) | (static_cast<unsigned __int128>(mid) << 32) | lo;
+    // The 96-bit magnitude divided by 10 limb by limb, most significant first.
+    std::uint32_t limbs[] = {hi, mid, lo};
     std::string digits;
-    for (; m != 0; m /= 10) digits += static_cast<char>('0' + static_cast<int>(m % 10));
+    while ((limbs[0] | limbs[1] | limbs[2]) != 0) {
+        std::uint64_t remainder = 0;
+        for (std::uint32_t& limb : limbs) {
+            const std::uint64_t current = (remainder << 32) | limb;
+            limb = static_cast<std::uint32_t>(current / 10);
+            remainder = current % 10;
+        }
+        digits += static_cast<char>('0' + remainder);
+    }
     std::reverse(digits.begin(), digits.end());
     return fromDigits(digits, -scale, negative);
 }
