@@ -209,7 +209,9 @@ void ArithCommandsTest::divide_data() {
     both("divisor empty", "cmdDivide", "1", "", kDivideByZero);
     both("setting letters", "cmdDivide", "1", "3", kSettingNotANumber, "abc");
     both("setting empty", "cmdDivide", "1", "3", kSettingNotANumber, "");
-    both("setting beyond a double", "cmdDivide", "1", "3", kSettingNotANumber, "1e400");
+    both("setting beyond a double becomes 500", "cmdDivide", "1", "8", ".125", "1e400", "500");
+    both("setting of 400 digits becomes 500", "cmdDivide", "1", "8", ".125", repeated('9', 400), "500");
+    both("setting far below zero becomes 30", "cmdDivide", "1", "8", ".125", "-1e400", "30");
     both("setting checked before the divisor", "cmdDivide", "1", "0", kSettingNotANumber, "x");
     both("setting 900 becomes 500", "cmdDivide", "1", "8", ".125", "900", "500");
     both("setting corrected before the divisor check", "cmdDivide", "1", "0", kDivideByZero, "10", "30");
@@ -220,6 +222,10 @@ void ArithCommandsTest::divide_data() {
     row("setting -5 becomes 30", "cmdDivide", false, "2", "3", '.' + repeated('6', 30), "-5", "30");
     row("fractional setting kept, counts whole", "cmdDivide", false, "1", "3", '.' + repeated('3', 45),
         "45.7");
+    // The setting is read as every box is: blanks at the ends, group separators.
+    row("setting with a tab in front", "cmdDivide", false, "1", "3", '.' + repeated('3', 60), "\t60");
+    row("setting with a line break after", "cmdDivide", false, "1", "3", '.' + repeated('3', 60), "60\n");
+    row("setting grouped with a space", "cmdDivide", false, "1", "3", '.' + repeated('3', 45), "4 5");
     row("commas removed", "cmdDivide", false, "1,000", "8", "125");
     // Thirty quotient digits, the 31st digit's place kept by a zero.
     row("31-digit dividend at 30", "cmdDivide", false, repeated('1', 31), "1", repeated('1', 30) + '0',
