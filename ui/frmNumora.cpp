@@ -16,6 +16,7 @@
 #include <QStyle>
 
 #include "ui/accessible_names.h"
+#include "ui/command_support.h"
 #include "ui/keyboard.h"
 #include "ui/long_text_view.h"
 #include "ui/result_tool_tip.h"
@@ -86,7 +87,14 @@ frmNumora::~frmNumora() = default;
 
 bool frmNumora::highPrecision() const { return OptHP->isChecked(); }
 
-void frmNumora::setResult(const QString& text) { txtResult->setText(text); }
+void frmNumora::setResult(const QString& text) {
+    try {
+        requireReadableBack(text);
+        txtResult->setText(text);
+    } catch (const Failure& failure) {
+        txtResult->setText(failureText(failure));
+    }
+}
 
 void frmNumora::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

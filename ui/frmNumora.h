@@ -116,8 +116,10 @@ private:
     // The integer part of the setting as a 16-bit count (after correctSigFigs).
     std::int16_t sigFigsCount() const;
 
-    bool highPrecision() const;          // OptHP selected
-    void setResult(const QString& text);  // the last step of a command
+    bool highPrecision() const;  // OptHP selected
+    // The last step of a command: text into txtResult, or the overflow text
+    // for one longer than 32,767 characters.
+    void setResult(const QString& text);
 
     // ---- helpers of the commands in cmd_roots_powers, cmd_constants,
     // cmd_memory, cmd_clipboard and cmd_web (kept apart from the above) ----

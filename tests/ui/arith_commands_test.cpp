@@ -142,6 +142,9 @@ void ArithCommandsTest::addSubtract_data() {
     row("digits that are not ASCII", "cmdAdd", false, QStringLiteral("١٢"), "1", kNumericInputRequired);
     row("40,000 digits are beyond the arithmetic", "cmdAdd", false, repeated('1', 40000), "1", kTooBig);
     row("a sum one digit too long", "cmdAdd", false, repeated('9', 32767), "1", kTooBig);
+    row("a sum of exactly 32,767 characters", "cmdAdd", false, "1e-32766", "", '.' + repeated('0', 32765) + '1');
+    // "0" aligned below that point is "0." and 32,766 zeros: one too many.
+    row("an operand aligned one past the limit", "cmdAdd", false, "1e-32766", "0", kTooBig);
     row("plus sign in front", "cmdAdd", false, "+5", "1", "6");
     row("sign after the digits", "cmdAdd", false, "5-", "1", kNumericInputRequired);
     row("second point", "cmdAdd", false, "1.2.3", "1", kNumericInputRequired);
@@ -175,6 +178,8 @@ void ArithCommandsTest::multiply_data() {
     both("second not a number", "cmdMultiply", "2", "abc", kNumericInputRequired);
     both("second empty copies the first", "cmdMultiply", "1,5", "", "1,5");
     both("second empty, first no number", "cmdMultiply", "xyz", "", kNumericInputRequired);
+    both("second empty copies 32,767 characters", "cmdMultiply", repeated('7', 32767), "", repeated('7', 32767));
+    both("second empty, first too long to copy", "cmdMultiply", repeated('7', 40000), "", kTooBig);
     both("both empty", "cmdMultiply", "", "", "");
     both("first not a number", "cmdMultiply", "abc", "2", kNumericInputRequired);
     both("99 characters are checked", "cmdMultiply", "2", repeated('1', 98) + 'x', kNumericInputRequired);
