@@ -19,8 +19,8 @@
 #include "ui/command_support.h"
 #include "ui/keyboard.h"
 #include "ui/long_text_view.h"
-#include "ui/result_tool_tip.h"
 #include "ui/screen_fit.h"
+#include "ui/stale_result.h"
 #include "ui/twips.h"
 
 // The icon lives in the library's resources, which a static library must
@@ -62,7 +62,7 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
     installCommandRepeat(*this);
     describeControls(*this);
     showWrittenTextsFromStart(*this);
-    installResultDigitCount(*this);
+    markEarlierResults(*this);
 
     resize(kClientSizeAtStart);
     if (const QScreen* screen = this->screen()) {
@@ -94,6 +94,7 @@ void frmNumora::setResult(const QString& text) {
     } catch (const Failure& failure) {
         txtResult->setText(failureText(failure));
     }
+    emit resultWritten();
 }
 
 void frmNumora::resizeEvent(QResizeEvent* event) {
