@@ -49,6 +49,12 @@ using MessageSink = std::function<void(std::string_view)>;
 // whatever its length. Never fails.
 [[nodiscard]] bool isNumberText(std::string_view text);
 
+// The number the text stands for rounded down to a whole number and held
+// within low..high: a value below low gives low, one above high gives high
+// ("45.7" → 45, "-0.5" → −1, "4.5E1" → 45, "1e400" → high). Any length.
+// NotANumber for a text that is no number (the empty text included).
+[[nodiscard]] std::int16_t wholeValueWithin(std::string_view text, std::int16_t low, std::int16_t high);
+
 // The power of ten of the number's first significant digit, as decimal text:
 // "2" for "123.45" and "008.1", "-2" for "0.05", "36" for "1E+36", "0" for a
 // zero; the empty text when the text is no number (or empty). Any length.

@@ -26,14 +26,12 @@ namespace {
 using Count = std::int64_t;
 constexpr Count kMaxLength = limits::kMaxCount;
 
-// Two operands without a significant digit. Their product is zero, written
-// "0" when both read as numbers (at most one point and at least one digit),
-// and the empty text when one does not ("" or ".").
+// Two number strings without a significant digit. Their product is zero,
+// written "0" when both hold a digit, and the empty text when one does not
+// ("" or ".").
 std::string zeroProduct(std::string_view a, std::string_view b) {
-    const auto readable = [](std::string_view s) {
-        return std::count(s.begin(), s.end(), '.') <= 1 && s.find('0') != std::string_view::npos;
-    };
-    return readable(a) && readable(b) ? "0" : "";
+    const auto hasDigit = [](std::string_view s) { return s.find('0') != std::string_view::npos; };
+    return hasDigit(a) && hasDigit(b) ? "0" : "";
 }
 
 Count trailingZeros(const BigUInt& value) {
@@ -144,14 +142,15 @@ std::string LargeMultiply(std::string_view Num1StrIn, std::string_view Num2StrIn
     const bool negativeB = numtext::takeSign(B);
     const bool negative = negativeA != negativeB;
 
-    // Zero test first: it also measures both operands against the 16-bit limit.
+    // The figure count first: it also measures both operands against the
+    // 16-bit limit. Then the operands' form, so that a malformed zero such
+    // as "0.0.0" fails like any other malformed operand.
     const std::int16_t figures =
         limits::toCount(std::int32_t{SigFigs(A)} + std::int32_t{SigFigs(B)}, "LargeMultiply: significant figures");
-    if (figures < 1) return zeroProduct(A, B);
-
     if (!numtext::isNumberString(A) || !numtext::isNumberString(B)) {
         throw NotANumber("LargeMultiply: an operand is not a number string");
     }
+    if (figures < 1) return zeroProduct(A, B);
 
     const BigUInt a = BigUInt::fromDigits(numtext::digitsOf(A));
     const BigUInt b = BigUInt::fromDigits(numtext::digitsOf(B));

@@ -4,6 +4,7 @@
 // text is a number for all of them or for none.
 #include "engine/engine.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -110,6 +111,40 @@ std::string plainNumber(std::string_view text) {
 bool isNumberText(std::string_view text) {
     const std::optional<NumberParts> parts = partsOf(text);
     return parts && !parts->mantissa.empty();
+}
+
+std::int16_t wholeValueWithin(std::string_view text, std::int16_t low, std::int16_t high) {
+    const std::optional<NumberParts> parts = partsOf(text);
+    if (!parts || parts->mantissa.empty()) throw NotANumber("number reading: the text is not a number");
+    const auto within = [&](std::int64_t value) {
+        return static_cast<std::int16_t>(std::clamp<std::int64_t>(value, low, high));
+    };
+    const numtext::Significand significand = numtext::significandOf(parts->mantissa);
+    if (significand.digits.empty()) return within(0);
+    // Beyond 10^5 every whole value is outside the 16-bit bounds, so the
+    // digits past that place never need to be read, however many there are.
+    constexpr std::int64_t kPlacesNeeded = 5;
+    const std::int16_t farOut = parts->negative ? low : high;
+    std::int64_t exponent = significand.exponent;
+    if (parts->exponentDigits.size() > kExponentDigitsRead) {
+        // Far above the bounds, or far below one whatever the digits.
+        if (!parts->exponentNegative) return farOut;
+        return within(parts->negative ? -1 : 0);
+    }
+    if (!parts->exponentDigits.empty()) {
+        const std::int64_t shift = std::stoll(parts->exponentDigits);
+        exponent += parts->exponentNegative ? -shift : shift;
+    }
+    const auto digitCount = static_cast<std::int64_t>(significand.digits.size());
+    const std::int64_t wholePlaces = digitCount + exponent;
+    if (wholePlaces > kPlacesNeeded) return farOut;
+    std::int64_t whole = 0;
+    for (std::int64_t place = 0; place < wholePlaces; ++place) {
+        whole = whole * 10 + (place < digitCount ? significand.digits[static_cast<std::size_t>(place)] - '0' : 0);
+    }
+    // The significant digits end in a non-zero one, so any left over make a fraction.
+    const bool fraction = wholePlaces < digitCount;
+    return within(parts->negative ? -whole - (fraction ? 1 : 0) : whole);
 }
 
 std::string decimalExponent(std::string_view text) {

@@ -3,8 +3,9 @@
 // Two number strings give their exact product in the normal form (no leading
 // zeros, no trailing fraction zeros or point, "0" without sign); checked
 // digit by digit for modest operands, and modulo two primes at any size. Two
-// operands without a significant digit give "0", or "" when one is no number
-// ("" or "."). Any other operand that is no number string fails with
+// number strings without a significant digit give "0", or "" when one is no
+// number ("" or "."); a second point in such an operand ("0.0.0") fails with
+// NotANumber. Any other operand that is no number string fails with
 // NotANumber; an operand over 32,767 characters, or two whose significant
 // figures add up past 32,767, with ArithmeticOverflow.
 #include <algorithm>
@@ -38,11 +39,13 @@ std::int64_t figures(std::string_view s) {
     return static_cast<std::int64_t>(s.size()) - (s.find('.') != std::string_view::npos ? 1 : 0);
 }
 
-// A text of zeros and at most one point with at least one digit reads as a
-// number; "" and "." do not.
-bool readsAsZero(std::string_view s) {
-    return std::count(s.begin(), s.end(), '.') <= 1 && s.find('0') != std::string_view::npos;
-}
+// A text without a significant figure is zeros and points: a number string
+// with at most one point.
+bool readsAsNumberString(std::string_view s) { return std::count(s.begin(), s.end(), '.') <= 1; }
+
+// A number string of zeros with at least one digit reads as a number; "" and
+// "." do not.
+bool readsAsZero(std::string_view s) { return s.find('0') != std::string_view::npos; }
 
 }  // namespace
 
@@ -65,6 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (figures(A) + figures(B) < 1) {
+        if (!readsAsNumberString(A) || !readsAsNumberString(B)) {
+            require(r.kind == Kind::NotANumber,
+                    [&] { return "expected NotANumber for a malformed zero: " + context(); });
+            return 0;
+        }
         const std::string expected = readsAsZero(A) && readsAsZero(B) ? "0" : "";
         require(r.value == expected, [&] { return "expected " + shown(expected) + ": " + context(); });
         return 0;

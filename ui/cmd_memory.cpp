@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The memory register txtMem: M+, M-, MR1, MR2 and MC. The sums always use the
 // exact string arithmetic, so the memory keeps every digit in both modes, and
-// only numbers go into it: when the result or the memory holds none, or the
-// sum is too long, the memory keeps its text and txtResult says why.
+// only numbers go into it: when the result or the memory holds none, or what
+// would go in is too long to read back, the memory keeps its text and
+// txtResult says why.
 #include "ui/frmNumora.h"
 
 #include <QLineEdit>
@@ -25,6 +26,12 @@ std::string presentNumberIn(const QLineEdit& box) {
 // arithmetic can take.
 void requireNumberIn(const QLineEdit& box) { static_cast<void>(presentNumberIn(box)); }
 
+// The memory receives only what every command can read back.
+void store(QLineEdit& memory, const QString& text) {
+    requireReadableBack(text);
+    memory.setText(text);
+}
+
 }  // namespace
 
 void frmNumora::cmdMemPlus_Click() {
@@ -33,11 +40,11 @@ void frmNumora::cmdMemPlus_Click() {
         if (txtMem->text().isEmpty()) {
             // A number goes in as shown; an empty result leaves the memory empty.
             if (!result.isEmpty()) requireNumberIn(*txtResult);
-            txtMem->setText(result);
+            store(*txtMem, result);
             return;
         }
         // An empty result adds zero.
-        txtMem->setText(boxText(LargeAdd("+", numberIn(*txtMem), numberIn(*txtResult))));
+        store(*txtMem, boxText(LargeAdd("+", numberIn(*txtMem), numberIn(*txtResult))));
     } catch (const Failure& failure) {
         setResult(failureText(failure));
     }
@@ -49,11 +56,12 @@ void frmNumora::cmdMemMinus_Click() {
         const std::string result = presentNumberIn(*txtResult);
         if (!txtMem->text().isEmpty()) {
             // Memory minus result, never the reverse.
-            txtMem->setText(boxText(LargeAdd("-", numberIn(*txtMem), result)));
+            store(*txtMem, boxText(LargeAdd("-", numberIn(*txtMem), result)));
             return;
         }
-        // An empty memory receives the negated result: "-5" becomes "5".
-        txtMem->setText(boxText(result.front() == '-' ? result.substr(1) : "-" + result));
+        // An empty memory receives the negated result: "-5" becomes "5", and a
+        // 32,767-character positive one would grow past what can be read back.
+        store(*txtMem, boxText(result.front() == '-' ? result.substr(1) : "-" + result));
     } catch (const Failure& failure) {
         setResult(failureText(failure));
     }

@@ -48,7 +48,8 @@ void frmNumora::cmdMultiply_Click() {
     setResult(resultOrFailureText([&] {
         const std::string second = numberIn(*txtNum2);
         if (second.empty()) {
-            // An empty second operand leaves the first, as typed, as the result.
+            // An empty second operand leaves the first, as typed, as the
+            // result (setResult refuses one too long to read back).
             std::string first = engineText(txtNum1->text());
             if (!first.empty() && !isNumberText(first)) throw NotANumber("the first operand is not a number");
             return first;

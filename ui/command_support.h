@@ -2,9 +2,10 @@
 #pragma once
 // What every command handler needs between the boxes and the arithmetic: box
 // texts cross to the engine and back as UTF-8, every box is read as a number
-// by the engine's one reading, a computation that fails leaves one fixed
-// text in txtResult, and the engine's one message reaches the user through
-// the window's showMessage seam.
+// by the engine's one reading, no computed text is longer than the engine
+// reads, a computation that fails leaves one fixed text in txtResult, and the
+// engine's one message reaches the user through the window's showMessage
+// seam.
 
 #include <QLineEdit>
 #include <QString>
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "engine/engine.h"
+#include "engine/limits.h"
 #include "fixeddec/failure.h"
 #include "ui/frmNumora.h"
 
@@ -34,6 +36,13 @@ namespace calcora {
 // 1 to 9 ("", "-0", "0.00").
 [[nodiscard]] inline bool isZeroValue(std::string_view number) {
     return number.find_first_of("123456789") == std::string_view::npos;
+}
+
+// ArithmeticOverflow for a computed text longer than the engine's 32,767
+// characters: whatever a computation leaves in txtResult or txtMem, every
+// command must be able to read back.
+inline void requireReadableBack(const QString& text) {
+    if (text.size() > limits::kMaxCount) limits::failTooLong("a computed text");
 }
 
 // The text a failed computation leaves in txtResult: no number is

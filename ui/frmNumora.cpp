@@ -16,10 +16,11 @@
 #include <QStyle>
 
 #include "ui/accessible_names.h"
+#include "ui/command_support.h"
 #include "ui/keyboard.h"
 #include "ui/long_text_view.h"
-#include "ui/result_tool_tip.h"
 #include "ui/screen_fit.h"
+#include "ui/stale_result.h"
 #include "ui/twips.h"
 
 // The icon lives in the library's resources, which a static library must
@@ -61,7 +62,7 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
     installCommandRepeat(*this);
     describeControls(*this);
     showWrittenTextsFromStart(*this);
-    installResultDigitCount(*this);
+    markEarlierResults(*this);
 
     resize(kClientSizeAtStart);
     if (const QScreen* screen = this->screen()) {
@@ -86,7 +87,15 @@ frmNumora::~frmNumora() = default;
 
 bool frmNumora::highPrecision() const { return OptHP->isChecked(); }
 
-void frmNumora::setResult(const QString& text) { txtResult->setText(text); }
+void frmNumora::setResult(const QString& text) {
+    try {
+        requireReadableBack(text);
+        txtResult->setText(text);
+    } catch (const Failure& failure) {
+        txtResult->setText(failureText(failure));
+    }
+    emit resultWritten();
+}
 
 void frmNumora::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

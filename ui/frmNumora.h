@@ -9,12 +9,13 @@
 // sigfigs_setting.cpp (the significant-figure setting), cmd_add_subtract.cpp,
 // cmd_multiply_divide.cpp, cmd_roots_powers.cpp, cmd_constants.cpp,
 // cmd_memory.cpp, cmd_clipboard.cpp, cmd_web.cpp (the commands);
-// command_support.h (UTF-8 texts, the fixed text of a failure) and twips.h
-// (the designed geometry) are their private helpers. On top of the designed
-// window: keyboard.cpp (shortcuts, Enter), accessible_names.cpp (what screen
-// readers say), long_text_view.cpp (long texts from their start),
-// result_tool_tip.cpp (the digit count) and screen_fit.cpp (the first fit to
-// the screen).
+// command_support.h (UTF-8 texts, the longest computed text, the fixed text
+// of a failure) and twips.h (the designed geometry) are their private
+// helpers. On top of the designed window: keyboard.cpp (shortcuts, Enter),
+// accessible_names.cpp (what screen readers say), long_text_view.cpp (long
+// texts from their start), stale_result.cpp (a result of earlier boxes
+// dimmed, otherwise the digit count of result_tool_tip.cpp as its tool tip)
+// and screen_fit.cpp (the first fit to the screen).
 
 #include <QString>
 #include <QWidget>
@@ -57,6 +58,12 @@ public:
     std::function<bool(const QString& path)> programExists;
 
     std::int16_t macroCount() const { return MacroCount; }
+
+signals:
+    // A command has written its result into txtResult (even the same text
+    // again); other writes of the box, by paste, shift, clear or typing, do
+    // not raise it.
+    void resultWritten();
 
 public slots:
     // Part of the event handling the toolkit drives.
@@ -116,8 +123,10 @@ private:
     // The integer part of the setting as a 16-bit count (after correctSigFigs).
     std::int16_t sigFigsCount() const;
 
-    bool highPrecision() const;          // OptHP selected
-    void setResult(const QString& text);  // the last step of a command
+    bool highPrecision() const;  // OptHP selected
+    // The last step of a command: text into txtResult, or the overflow text
+    // for one longer than 32,767 characters; then resultWritten.
+    void setResult(const QString& text);
 
     // ---- helpers of the commands in cmd_roots_powers, cmd_constants,
     // cmd_memory, cmd_clipboard and cmd_web (kept apart from the above) ----

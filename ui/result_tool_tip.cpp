@@ -2,15 +2,12 @@
 // The count of digits in the result box's tool tip.
 #include "ui/result_tool_tip.h"
 
-#include <QLineEdit>
 #include <QLocale>
-#include <QWidget>
 #include <algorithm>
 #include <optional>
 
 #include "engine/engine.h"
 #include "ui/command_support.h"
-#include "ui/control_named.h"
 
 namespace calcora {
 namespace {
@@ -32,12 +29,6 @@ QString digitCountTip(QStringView text) {
     // "2,568 digits" whatever the desktop's language, as the window's other
     // texts are English.
     return QStringLiteral("%1 digits").arg(QLocale(QLocale::English).toString(qlonglong(*digits)));
-}
-
-void installResultDigitCount(QWidget& window) {
-    auto* result = controlNamed<QLineEdit>(window, "txtResult");
-    QObject::connect(result, &QLineEdit::textChanged, result,
-                     [result](const QString& text) { result->setToolTip(digitCountTip(text)); });
 }
 
 }  // namespace calcora

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The result box's tool tip: how many digits the result has.
+// The result box's usual tool tip: how many digits the result has
+// (stale_result.h keeps it on the box).
 
 #include <QString>
 #include <QStringView>
-
-class QWidget;
 
 namespace calcora {
 
@@ -15,8 +14,5 @@ namespace calcora {
 // digits. The digits counted are those before the exponent, as shown. Empty
 // for any other text.
 QString digitCountTip(QStringView text);
-
-// Keeps txtResult's tool tip at digitCountTip of its text on every change.
-void installResultDigitCount(QWidget& window);
 
 }  // namespace calcora

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The significant-figure setting txtSigFigs, brought into 30..500 by the
-// commands that need it.
+// commands that need it. It is read as every box is read (engine.h), so
+// "\t60", "4 5" and "4.5E1" are settings like "60", "45" and "45".
 #include "ui/frmNumora.h"
 
 #include <QLineEdit>
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
-#include "fixeddec/fixeddec.h"
+#include "engine/engine.h"
 #include "ui/command_support.h"
 
 namespace calcora {
@@ -16,15 +16,16 @@ namespace {
 
 // At least one digit more than the 29 of "High Precision"; at most as many as
 // keep a division short (each digit costs up to ten subtractions).
-constexpr int kFewestSigFigs = 30;
-constexpr int kMostSigFigs = 500;
+constexpr std::int16_t kFewestSigFigs = 30;
+constexpr std::int16_t kMostSigFigs = 500;
 
-// The setting's integer part, rounded down, or nothing when the box holds no
-// number (empty, letters, beyond a double's range).
-std::optional<double> settingValue(const QLineEdit& box) {
+// The setting's integer part, rounded down; a value below 30 reads as 29 and
+// one above 500 as 501, however far out (a 400-digit or a "1e400" setting).
+// Nothing when the box holds no number (empty, letters).
+std::optional<std::int16_t> settingValue(const QLineEdit& box) {
     try {
-        return std::floor(textToDouble(engineText(box.text())));
-    } catch (const Failure&) {
+        return wholeValueWithin(engineText(box.text()), kFewestSigFigs - 1, kMostSigFigs + 1);
+    } catch (const NotANumber&) {
         return std::nullopt;
     }
 }
@@ -32,7 +33,7 @@ std::optional<double> settingValue(const QLineEdit& box) {
 }  // namespace
 
 bool frmNumora::correctSigFigs() {
-    const std::optional<double> setting = settingValue(*txtSigFigs);
+    const std::optional<std::int16_t> setting = settingValue(*txtSigFigs);
     if (!setting) {
         setResult(QString::fromLatin1(kSigFigsNotANumber));
         return false;
@@ -46,8 +47,7 @@ bool frmNumora::correctSigFigs() {
 }
 
 std::int16_t frmNumora::sigFigsCount() const {
-    const double setting = settingValue(*txtSigFigs).value_or(kFewestSigFigs);
-    return static_cast<std::int16_t>(std::clamp<double>(setting, kFewestSigFigs, kMostSigFigs));
+    return std::clamp(settingValue(*txtSigFigs).value_or(kFewestSigFigs), kFewestSigFigs, kMostSigFigs);
 }
 
 }  // namespace calcora

@@ -65,8 +65,10 @@ std::string multiply(std::string_view Num1StrIn, std::string_view Num2StrIn) {
         B.erase(0, 1);
         negative = !negative;
     }
-    // 3. Zero test, through the fixed decimal.
+    // 3. Zero test, through the fixed decimal, of number strings only.
     const std::int16_t n = toCount(static_cast<std::int32_t>(SigFigs(A)) + SigFigs(B), "SigFigs sum");
+    requireNumberString(A, "multiply");
+    requireNumberString(B, "multiply");
     if (n < 1) {
         try {
             const FixedDecimal product = toFixedDecimal(A) * toFixedDecimal(B);
@@ -75,8 +77,6 @@ std::string multiply(std::string_view Num1StrIn, std::string_view Num2StrIn) {
             return "";
         }
     }
-    requireNumberString(A, "multiply");
-    requireNumberString(B, "multiply");
 
     // 4. Long multiplication.
     const std::int16_t LA = lengthOf(A, "LA");

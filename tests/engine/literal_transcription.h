@@ -9,8 +9,9 @@
 // SF × 10 × (divisor length) character steps.
 //
 // Both include the two mended rules: an operand that is not a number string
-// (after separators and one "-") fails with NotANumber, after the zero test
-// of the multiplication and after the length refusal of the division; and the
+// (after separators and one "-") fails with NotANumber, after the figure
+// count of the multiplication's zero test (a malformed zero such as "0.0.0"
+// included) and after the length refusal of the division; and the
 // divisor with a point keeps its digits before the point and as many after it
 // as make SF significant digits. Like the fast code, they fail with
 // ArithmeticOverflow for any text over 32,767 characters they form (a row,

@@ -2,6 +2,8 @@
 // Reading numbers as people type or paste them: one row per rule.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,6 +63,44 @@ TEST(NumberReading, EachRule) {
         EXPECT_EQ(capture([&] { return plainNumber(row.in); }), row.plain);
         EXPECT_EQ(decimalExponent(row.in), row.exponent);
         EXPECT_EQ(isNumberText(row.in), !row.exponent.empty());
+    }
+}
+
+// What the significant-figure setting needs: the whole value, or which side
+// of 29..501 it lies beyond, however it is written. -1: NotANumber.
+TEST(NumberReading, WholeValueWithin) {
+    struct WholeRow {
+        const char* name;
+        std::string in;
+        int whole;
+    };
+    const std::vector<WholeRow> rows = {
+        {"fraction rounded down", "45.7", 45},
+        {"blanks at either end", "\t60\n", 60},
+        {"inner space is a separator", "4 5", 45},
+        {"exponent form", "4.5E1", 45},
+        {"negative fraction rounds down", "-0.5", 29},
+        {"zero", "-0.00", 29},
+        {"just above the top", "501.5", 501},
+        {"far above, beyond a double", "1e400", 501},
+        {"400 digits", std::string(400, '9'), 501},
+        {"past the 16-bit length", std::string(40000, '9'), 501},
+        {"long fraction after a small value", "45." + std::string(40000, '0'), 45},
+        {"far below one", "1e-400", 29},
+        {"exponent of many digits", "5e99999999999", 501},
+        {"negative exponent of many digits", "5e-99999999999", 29},
+        {"far below zero", "-1e400", 29},
+        {"empty text", "", -1},
+        {"letters", "abc", -1},
+    };
+    for (const WholeRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Outcome<std::int16_t> got = capture([&] { return wholeValueWithin(row.in, 29, 501); });
+        if (row.whole < 0) {
+            EXPECT_EQ(got.kind, Kind::NotANumber);
+        } else {
+            EXPECT_EQ(got.value, std::optional<std::int16_t>(row.whole));
+        }
     }
 }
 

@@ -142,6 +142,9 @@ void ArithCommandsTest::addSubtract_data() {
     row("digits that are not ASCII", "cmdAdd", false, QStringLiteral("١٢"), "1", kNumericInputRequired);
     row("40,000 digits are beyond the arithmetic", "cmdAdd", false, repeated('1', 40000), "1", kTooBig);
     row("a sum one digit too long", "cmdAdd", false, repeated('9', 32767), "1", kTooBig);
+    row("a sum of exactly 32,767 characters", "cmdAdd", false, "1e-32766", "", '.' + repeated('0', 32765) + '1');
+    // "0" aligned below that point is "0." and 32,766 zeros: one too many.
+    row("an operand aligned one past the limit", "cmdAdd", false, "1e-32766", "0", kTooBig);
     row("plus sign in front", "cmdAdd", false, "+5", "1", "6");
     row("sign after the digits", "cmdAdd", false, "5-", "1", kNumericInputRequired);
     row("second point", "cmdAdd", false, "1.2.3", "1", kNumericInputRequired);
@@ -175,6 +178,8 @@ void ArithCommandsTest::multiply_data() {
     both("second not a number", "cmdMultiply", "2", "abc", kNumericInputRequired);
     both("second empty copies the first", "cmdMultiply", "1,5", "", "1,5");
     both("second empty, first no number", "cmdMultiply", "xyz", "", kNumericInputRequired);
+    both("second empty copies 32,767 characters", "cmdMultiply", repeated('7', 32767), "", repeated('7', 32767));
+    both("second empty, first too long to copy", "cmdMultiply", repeated('7', 40000), "", kTooBig);
     both("both empty", "cmdMultiply", "", "", "");
     both("first not a number", "cmdMultiply", "abc", "2", kNumericInputRequired);
     both("99 characters are checked", "cmdMultiply", "2", repeated('1', 98) + 'x', kNumericInputRequired);
@@ -209,7 +214,9 @@ void ArithCommandsTest::divide_data() {
     both("divisor empty", "cmdDivide", "1", "", kDivideByZero);
     both("setting letters", "cmdDivide", "1", "3", kSettingNotANumber, "abc");
     both("setting empty", "cmdDivide", "1", "3", kSettingNotANumber, "");
-    both("setting beyond a double", "cmdDivide", "1", "3", kSettingNotANumber, "1e400");
+    both("setting beyond a double becomes 500", "cmdDivide", "1", "8", ".125", "1e400", "500");
+    both("setting of 400 digits becomes 500", "cmdDivide", "1", "8", ".125", repeated('9', 400), "500");
+    both("setting far below zero becomes 30", "cmdDivide", "1", "8", ".125", "-1e400", "30");
     both("setting checked before the divisor", "cmdDivide", "1", "0", kSettingNotANumber, "x");
     both("setting 900 becomes 500", "cmdDivide", "1", "8", ".125", "900", "500");
     both("setting corrected before the divisor check", "cmdDivide", "1", "0", kDivideByZero, "10", "30");
@@ -220,6 +227,10 @@ void ArithCommandsTest::divide_data() {
     row("setting -5 becomes 30", "cmdDivide", false, "2", "3", '.' + repeated('6', 30), "-5", "30");
     row("fractional setting kept, counts whole", "cmdDivide", false, "1", "3", '.' + repeated('3', 45),
         "45.7");
+    // The setting is read as every box is: blanks at the ends, group separators.
+    row("setting with a tab in front", "cmdDivide", false, "1", "3", '.' + repeated('3', 60), "\t60");
+    row("setting with a line break after", "cmdDivide", false, "1", "3", '.' + repeated('3', 60), "60\n");
+    row("setting grouped with a space", "cmdDivide", false, "1", "3", '.' + repeated('3', 45), "4 5");
     row("commas removed", "cmdDivide", false, "1,000", "8", "125");
     // Thirty quotient digits, the 31st digit's place kept by a zero.
     row("31-digit dividend at 30", "cmdDivide", false, repeated('1', 31), "1", repeated('1', 30) + '0',

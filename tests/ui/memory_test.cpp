@@ -76,6 +76,13 @@ void MemoryTest::plusAndMinus_data() {
          tooBig},
         {"M+ of a sum one digit too long", "cmdMemPlus", QString(32767, QLatin1Char('9')), "1",
          QString(32767, QLatin1Char('9')), tooBig},
+        // Into an empty memory nothing goes that is too long to read back.
+        {"M- of 32,766 digits into empty memory", "cmdMemMinus", "", QString(32766, QLatin1Char('7')),
+         QLatin1Char('-') + QString(32766, QLatin1Char('7'))},
+        {"M- of 32,767 digits into empty memory", "cmdMemMinus", "", QString(32767, QLatin1Char('7')), "",
+         tooBig},
+        {"M+ of a grouped result too long to copy", "cmdMemPlus", "",
+         QLatin1Char('1') + QStringLiteral(",000").repeated(8192), "", tooBig},
     };
     for (bool highPrecision : {false, true}) {
         for (const Row& row : rows) {

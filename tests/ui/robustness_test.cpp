@@ -748,9 +748,11 @@ QString dishonestResult(const QString& command, const State& before, const State
                         const QStringList& messages) {
     const QString& result = after.box[Result];
     if (command == QLatin1String("cmdMultiply") && readNumber(before.box[Num2]).kind == Reading::Empty) {
-        // The first operand stands as the result, when it is a number or empty.
+        // The first operand stands as the result, when it is a number or empty
+        // and no longer than the arithmetic reads back.
         const bool firstIsNumber = readNumber(before.box[Num1]).kind != Reading::NoNumber;
-        return result == (firstIsNumber ? before.box[Num1] : kNumericInputRequired)
+        const QString copy = before.box[Num1].size() > kLongestText ? kTooBig : before.box[Num1];
+        return result == (firstIsNumber ? copy : kNumericInputRequired)
                    ? QString()
                    : QStringLiteral("multiply by nothing gave %1").arg(shortened(result));
     }

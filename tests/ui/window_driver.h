@@ -18,8 +18,9 @@
 
 #include "ui/frmNumora.h"
 
-// The fixed texts the window writes into txtResult instead of an answer, and
-// the division's one message, spelled out as the user reads them.
+// The fixed texts the window writes into txtResult instead of an answer, the
+// note on a result of earlier boxes, and the division's one message, spelled
+// out as the user reads them.
 namespace window_text {
 inline const QString kNumericInputRequired = QStringLiteral("Error - numeric input required");
 inline const QString kTooBig = QStringLiteral("Overflow error - numbers too big for this operation");
@@ -33,6 +34,9 @@ inline const QString kIntegerNeeded = QStringLiteral("Error - input must be an i
 inline const QString kWholeNumber = QStringLiteral("Error - input must be a whole number from 0 to 1000");
 inline const QString kHpFactorialOverflow =
     QStringLiteral("Overflow error - 170! is the largest possible in High Precision Mode");
+// The result box's tool tip and accessible description while its result
+// answers earlier boxes.
+inline const QString kEarlierResult = QStringLiteral("Result of earlier numbers; press a command to update");
 inline const QString kNumeratorTooLong = QStringLiteral(
     "The numerator must be no longer than the number of significant figures used + 1. To use this "
     "numerator, please increase the number significant figures.");

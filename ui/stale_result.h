@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// A result that no longer answers the boxes says so: once an operand, the
+// mode or the significant-figure setting differs from what the shown result
+// was computed from, the result box dims its text and says why in its tool
+// tip and accessible description.
+
+namespace calcora {
+
+class frmNumora;
+
+// From now on txtResult of window follows the boxes. A command's result
+// (frmNumora::resultWritten) answers txtNum1, txtNum2, the mode and
+// txtSigFigs as they stand then; while any of them differs, the text is
+// dimmed (at least 4.5:1 against the box's background, in any palette) and
+// the tool tip and accessible description read "Result of earlier numbers;
+// press a command to update". The next result, or the boxes back as they
+// were, lifts the mark. Any other write of the box (paste, shift, clear,
+// typing) answers nothing and is never marked. This is the one owner of
+// txtResult's tool tip, which otherwise counts the digits (digitCountTip).
+void markEarlierResults(frmNumora& window);
+
+}  // namespace calcora
