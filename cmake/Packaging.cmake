@@ -20,7 +20,9 @@ figures, truncated; square roots give up to 100 figures. High Precision mode
 works with a 29-digit fixed decimal type.")
 set(CPACK_VERBATIM_VARIABLES TRUE)
 set(CPACK_STRIP_FILES TRUE)
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/PackageFolders.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/PackageFolders.cmake
+                             ${CMAKE_CURRENT_LIST_DIR}/PackageSections.cmake)
+set(CPACK_CALCORA_OBJCOPY ${CMAKE_OBJCOPY})
 set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # calcora_<version>_<arch>.deb

@@ -24,9 +24,10 @@ packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchm
 if [[ $mode == test ]]; then
   # The Windows cross build: MinGW-w64, GoogleTest's sources, and Wine.
   packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
-  # The checkers of what the program ships: the Debian package, its
-  # software-centre metadata, its menu entry and its manual page.
-  packages+=(dpkg-dev lintian appstream desktop-file-utils man-db)
+  # The checkers of what the program ships: the Debian package (lintian, and
+  # hardening-check from devscripts), its software-centre metadata, its menu
+  # entry and its manual page.
+  packages+=(dpkg-dev lintian appstream desktop-file-utils man-db devscripts)
 fi
 missing=()
 for package in "${packages[@]}"; do
