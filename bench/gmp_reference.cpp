@@ -32,7 +32,14 @@ std::string digitsOf(const mpz_t value) {
 // Digits d (first figure's place value 10^(exponent − 1)) written with a
 // point: "12345", 2 → "12.345"; 0 → ".12345"; −2 → ".0012345".
 std::string placePoint(std::string digits, long exponent) {
-    if (exponent <= 0) return "." + std::string(static_cast<std::size_t>(-exponent), '0') + digits;
+    if (exponent <= 0) {
+        // Built by appending: GCC 12 misreads "." + std::string(...) as an
+        // overlapping copy (-Wrestrict) once inlined at -O3.
+        std::string text(1, '.');
+        text.append(static_cast<std::size_t>(-exponent), '0');
+        text.append(digits);
+        return text;
+    }
     if (static_cast<std::size_t>(exponent) >= digits.size()) {
         return digits + std::string(static_cast<std::size_t>(exponent) - digits.size(), '0');
     }
