@@ -13,8 +13,9 @@
 // Files: number_reading.cpp (numbers as people type them), numstr.cpp (the
 // digit helpers), numtext.cpp (reading operands), add.cpp (LargeAdd), sigfigs.cpp
 // (SigFigs), multiply.cpp (LargeMultiply), divide.cpp (LargeDiv),
-// sqrt.cpp (SquareRoot), power.cpp (RTPower), factorial.cpp (FactorialUP,
-// FactorialHP); bigint*.cpp hold the machine-word arithmetic behind them.
+// fifteen_figure_results.cpp (products and quotients in 15 figures), sqrt.cpp
+// (SquareRoot), power.cpp (RTPower), factorial.cpp (FactorialUP, FactorialHP);
+// bigint*.cpp hold the machine-word arithmetic behind them.
 
 #include <cstdint>
 #include <functional>
@@ -119,6 +120,20 @@ using MessageSink = std::function<void(std::string_view)>;
 inline constexpr std::string_view kNumeratorTooLongMessage =
     "The numerator must be no longer than the number of significant figures used + 1. "
     "To use this numerator, please increase the number significant figures.";
+
+// ---- Products and quotients in 15 figures ----------------------------------
+//
+// What "High Precision" shows when the fixed decimal cannot hold an operand or
+// the result: the exact value rounded once to 15 significant figures (ties to
+// even) and written as a double's text ("1E+40", "6.66666666666667E+27",
+// "1E-400"). ArithmeticOverflow for a value beyond the largest double or a
+// non-zero one below 1E-32768; NotANumber for an operand that is empty or no
+// number string.
+
+// The exact product (LargeMultiply) so rounded; also fails as LargeMultiply does.
+[[nodiscard]] std::string fifteenFigureProduct(std::string_view Num1StrIn, std::string_view Num2StrIn);
+// NIN ÷ DIN so rounded. DivisionByZero for a zero divisor.
+[[nodiscard]] std::string fifteenFigureQuotient(std::string_view NIN, std::string_view DIN);
 
 // ---- Square root ----------------------------------------------------------
 
