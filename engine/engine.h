@@ -140,18 +140,19 @@ inline constexpr std::string_view kNumeratorTooLongMessage =
 // The square root of StrVal. For a positive number string (commas and spaces
 // aside): sets SF to the integer part of sigFigsSetting, at most 100, and
 // returns the root truncated to SF significant figures (".5" for "0.25").
-// Other inputs take the fixed-decimal estimate with two Heron steps (SF set
-// once the estimate succeeds), or the double root when that fails ("0" → "0",
-// "1E-40" → "1E-20"). InvalidArgument for a negative number, NotANumber for a
-// text that is no number or a setting that is none.
+// Other inputs take the fixed-decimal root (fixedSquareRoot) as the guess of
+// two Heron steps (SF set once the guess succeeds), or the double root when
+// that fails ("0" → "0", "1E-40" → "1E-20"). InvalidArgument for a negative
+// number, NotANumber for a text that is no number or a setting that is none.
 [[nodiscard]] std::string SquareRoot(std::int16_t& SF, std::string_view StrVal,
                        std::string_view sigFigsSetting);
 
-// The "High Precision" square root of a number text: one Heron step in the
-// fixed decimal from the double root, about 29 figures, as trimmed text.
-// Fails as the fixed decimal does: NotANumber, ArithmeticOverflow beyond its
-// range, DivisionByZero for a value that reads as zero, InvalidArgument for a
-// negative one.
+// The "High Precision" square root of a number text read as a fixed operand
+// (toFixedOperand): the true root rounded to the nearest fixed decimal (29
+// significant figures, fewer where the 28 decimal places end first), as
+// trimmed text ("1.5" for "2.25", ".5" for ".25"). NotANumber; ArithmeticOverflow
+// beyond the fixed operand's range; DivisionByZero for zero; InvalidArgument
+// for a negative number.
 [[nodiscard]] std::string fixedSquareRoot(std::string_view number);
 
 // The double root of a number text: at most 15 figures, as trimmed text

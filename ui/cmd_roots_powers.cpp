@@ -99,10 +99,19 @@ void frmNumora::cmdSqRt_Click() {
     try {
         setResult(boxText(fixedSquareRoot(number)));
         txtNum1->setFocus();
+        return;
+    } catch (const ArithmeticOverflow& failure) {
+        // Below 1, beyond the fixed decimal means too small to keep 15
+        // figures in 28 places: the overflow text, as in every "High
+        // Precision" command without a 15-figure fallback.
+        if (decimalExponent(number).front() == '-') {
+            setResult(failureText(failure));
+            return;
+        }
     } catch (const Failure&) {
-        // Beyond the fixed decimal: the double root, 15 figures.
-        setResult(resultOrFailureText([&] { return doubleSquareRoot(number); }));
     }
+    // Above the fixed decimal's range: the double root, 15 figures.
+    setResult(resultOrFailureText([&] { return doubleSquareRoot(number); }));
 }
 
 void frmNumora::cmdPower_Click() {

@@ -83,7 +83,11 @@ void RootsPowersTest::commands_data() {
     addBoth("negative fraction", "cmdSqRt", "-0.25", none, kNotNegative, kStays);
     addBoth("negative too small for the fixed decimal", "cmdSqRt", "-1E-40", none, kNotNegative, kStays);
     addRow(Mode::VHP, "tiny exponent form written out", "cmdSqRt", "1E-40", none, ".00000000000000000001", kNum1);
-    addRow(Mode::HP, "tiny exponent form from the double root", "cmdSqRt", "1E-40", none, "1E-20", kStays);
+    addRow(Mode::HP, "too small for 15 figures in 28 places", "cmdSqRt", "1E-40", none, kTooBig, kStays);
+    addRow(Mode::HP, "second figure past 28 places", "cmdSqRt", "1.5e-28", none, kTooBig, kStays);
+    addRow(Mode::HP, "true root rounded, not a Heron step", "cmdSqRt", "581.75", none,
+           "24.119494190384673155947554855", kNum1);
+    addRow(Mode::HP, "exact root", "cmdSqRt", "2.25", none, "1.5", kNum1);
     addRow(Mode::VHP, "beyond the double range", "cmdSqRt", "1E400", none, "1" + QString(200, '0'), kNum1);
     addRow(Mode::HP, "beyond the double range", "cmdSqRt", "1E400", none, kTooBig, kStays);
     addRow(Mode::VHP, "tiny beyond the length limit", "cmdSqRt", "." + QString(40000, '0') + "1", none, kTooBig, kStays);
