@@ -181,11 +181,16 @@ inline constexpr std::string_view kPowerOverflowText =
 inline constexpr std::string_view kFactorialOverflowText =
     "Overflow error - 170! is the largest possible in High Precision Mode";
 
-// n! exactly, n the integer part of InNum; "1" for n ≤ 0 (however far below).
-// NotANumber for a text that is no number; ArithmeticOverflow for n above
-// 32,767 or a product past the 16-bit length (between 9,000! and 10,000!).
+// n is the integer part, rounded down, of the number InNum stands for, read
+// exactly as plainNumber reads it: "5.99999999999999999" counts 5, "1e3" 1000.
+
+// n! exactly; "1" for n ≤ 0 (however far below). NotANumber for a text that
+// is no number; ArithmeticOverflow for n above 32,767, a product past the
+// 16-bit length (between 9,000! and 10,000!) or a text too long to read.
 [[nodiscard]] std::string FactorialUP(std::string_view InNum);
-// n! as the text of a double; kFactorialOverflowText from 171 on or on failure.
+// n! rounded once to 15 significant figures, written as a double's text
+// ("2.43290200817664E+18"); "1" for n from −32,768 to 0;
+// kFactorialOverflowText from 171 on, below −32,768 and on any failure.
 [[nodiscard]] std::string FactorialHP(std::string_view InNum);
 
 }  // namespace calcora

@@ -167,5 +167,9 @@ struct FifteenFigures {
 // One leading "+" or "-"; "1 000" gives 1000, "1,500" 1, "12abc" 12, "abc" 0.
 // Digits beyond the double range give +infinity (−infinity after "-").
 [[nodiscard]] double leadingNumber(std::string_view text);
+// leadingNumber's number with its fraction dropped (toward zero) before it
+// becomes a double, so its whole part is never rounded up: "1000.99999999999999999"
+// gives 1000, "-2.5" −2, "1,500" 1. Never fails.
+[[nodiscard]] double leadingWholeNumber(std::string_view text);
 
 }  // namespace calcora

@@ -155,4 +155,17 @@ double leadingNumber(std::string_view text) {
     return digitsToDouble(d);
 }
 
+double leadingWholeNumber(std::string_view text) {
+    DecimalDigits d;
+    number_scan::scanLeadingNumber(text, d);
+    if (d.pointPosition <= 0) return 0.0;
+    // Digits past the point go before the double is made; a value with more
+    // whole digits than are kept lies far beyond every double anyway.
+    if (d.pointPosition < d.count) {
+        d.count = static_cast<int>(d.pointPosition);
+        d.nonzeroBeyond = false;
+    }
+    return digitsToDouble(d);
+}
+
 }  // namespace calcora

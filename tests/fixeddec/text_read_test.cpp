@@ -289,5 +289,16 @@ const LeadingRow kLeadingRows[] = {
 INSTANTIATE_TEST_SUITE_P(FixedDecimal, LeadingNumber, ::testing::ValuesIn(kLeadingRows),
                          [](const auto& info) { return info.param.name; });
 
+// The whole part is taken of the digits, before any rounding to a double.
+TEST(LeadingWholeNumber, DropsTheFractionBeforeRounding) {
+    EXPECT_EQ(leadingWholeNumber("1000.99999999999999999"), 1000);
+    EXPECT_EQ(leadingWholeNumber("1 001abc"), 1001);
+    EXPECT_EQ(leadingWholeNumber("1,500"), 1);
+    EXPECT_EQ(leadingWholeNumber("-2.5"), -2);
+    EXPECT_EQ(leadingWholeNumber(".9"), 0);
+    EXPECT_EQ(leadingWholeNumber("abc"), 0);
+    EXPECT_EQ(leadingWholeNumber(kMillionDigits + ".5"), kInf);
+}
+
 }  // namespace
 }  // namespace calcora

@@ -143,6 +143,12 @@ void RootsPowersTest::commands_data() {
     addBoth("negative fraction", "cmdFac", "-0.5", none, kWholeNumber, kStays);
     addBoth("minus zero", "cmdFac", "-0", none, "1", kStays);
     addBoth("exponent form", "cmdFac", "1e1", none, "3628800", kStays);
+    addBoth("nines a double rounds up", "cmdFac", "5.99999999999999999", none, "120", kStays);
+    addRow(Mode::HP, "exponent form of 1000 past the leading number", "cmdFac", "100000e-2", none,
+           kHpFactorialOverflow, kStays);
+    addRow(Mode::HP, "whole part 1000 is no factorial above 1000", "cmdFac", "1000.5", none, kHpFactorialOverflow,
+           kStays);
+    addRow(Mode::HP, "nines below the largest", "cmdFac", "170.99999999999999", none, "7.257415615308E+306", kStays);
     addRow(Mode::HP, "largest in doubles", "cmdFac", "170", none, "7.257415615308E+306", kStays);
     addRow(Mode::HP, "first beyond doubles", "cmdFac", "171", none, kHpFactorialOverflow, kStays);
     addRow(Mode::VHP, "25 exactly", "cmdFac", "25", none, "15511210043330985984000000", kStays);
@@ -191,6 +197,17 @@ void RootsPowersTest::factorialOfOneThousand() {
     QCOMPARE(exact.size(), 2568);
     QVERIFY(exact.startsWith("402387260077093773543702433923003985719374864210"));
     QVERIFY(exact.endsWith(QString(249, '0')));
+
+    // Exponent forms count their whole value, past the leading number.
+    for (const char* typed : {"1e3", "100000e-2", "10000e-1"}) {
+        driver.setText("txtNum1", typed);
+        driver.click("cmdFac");
+        QVERIFY2(driver.text("txtResult") == exact, typed);
+    }
+    // 999! is 1000! / 1000; nines that a double rounds up to 1000 count 999.
+    driver.setText("txtNum1", "999.99999999999999");
+    driver.click("cmdFac");
+    QVERIFY(driver.text("txtResult") == exact.chopped(3));
 }
 
 void RootsPowersTest::squareRootShowsNoApproximationOnTheWay() {
