@@ -13,9 +13,10 @@
 // Files: number_reading.cpp (numbers as people type them), numstr.cpp (the
 // digit helpers), numtext.cpp (reading operands), add.cpp (LargeAdd), sigfigs.cpp
 // (SigFigs), multiply.cpp (LargeMultiply), divide.cpp (LargeDiv),
-// sqrt.cpp (SquareRoot), power.cpp (RTPower), precise_power.cpp
-// (fifteenFigurePower), factorial.cpp (FactorialUP,
-// FactorialHP); bigint*.cpp hold the machine-word arithmetic behind them.
+// fifteen_figure_results.cpp (products and quotients in 15 figures), sqrt.cpp
+// (SquareRoot), power.cpp (RTPower), precise_power.cpp (fifteenFigurePower),
+// factorial.cpp (FactorialUP, FactorialHP); bigint*.cpp hold the
+// machine-word arithmetic behind them.
 
 #include <cstdint>
 #include <functional>
@@ -127,23 +128,38 @@ inline constexpr std::string_view kNumeratorTooLongMessage =
     "The numerator must be no longer than the number of significant figures used + 1. "
     "To use this numerator, please increase the number significant figures.";
 
+// ---- Products and quotients in 15 figures ----------------------------------
+//
+// What "High Precision" shows when the fixed decimal cannot hold an operand or
+// the result: the exact value rounded once to 15 significant figures (ties to
+// even) and written as a double's text ("1E+40", "6.66666666666667E+27",
+// "1E-400"). ArithmeticOverflow for a value beyond the largest double or a
+// non-zero one below 1E-32768; NotANumber for an operand that is empty or no
+// number string.
+
+// The exact product (LargeMultiply) so rounded; also fails as LargeMultiply does.
+[[nodiscard]] std::string fifteenFigureProduct(std::string_view Num1StrIn, std::string_view Num2StrIn);
+// NIN ÷ DIN so rounded. DivisionByZero for a zero divisor.
+[[nodiscard]] std::string fifteenFigureQuotient(std::string_view NIN, std::string_view DIN);
+
 // ---- Square root ----------------------------------------------------------
 
 // The square root of StrVal. For a positive number string (commas and spaces
 // aside): sets SF to the integer part of sigFigsSetting, at most 100, and
 // returns the root truncated to SF significant figures (".5" for "0.25").
-// Other inputs take the fixed-decimal estimate with two Heron steps (SF set
-// once the estimate succeeds), or the double root when that fails ("0" → "0",
-// "1E-40" → "1E-20"). InvalidArgument for a negative number, NotANumber for a
-// text that is no number or a setting that is none.
+// Other inputs take the fixed-decimal root (fixedSquareRoot) as the guess of
+// two Heron steps (SF set once the guess succeeds), or the double root when
+// that fails ("0" → "0", "1E-40" → "1E-20"). InvalidArgument for a negative
+// number, NotANumber for a text that is no number or a setting that is none.
 [[nodiscard]] std::string SquareRoot(std::int16_t& SF, std::string_view StrVal,
                        std::string_view sigFigsSetting);
 
-// The "High Precision" square root of a number text: one Heron step in the
-// fixed decimal from the double root, about 29 figures, as trimmed text.
-// Fails as the fixed decimal does: NotANumber, ArithmeticOverflow beyond its
-// range, DivisionByZero for a value that reads as zero, InvalidArgument for a
-// negative one.
+// The "High Precision" square root of a number text read as a fixed operand
+// (toFixedOperand): the true root rounded to the nearest fixed decimal (29
+// significant figures, fewer where the 28 decimal places end first), as
+// trimmed text ("1.5" for "2.25", ".5" for ".25"). NotANumber; ArithmeticOverflow
+// beyond the fixed operand's range; DivisionByZero for zero; InvalidArgument
+// for a negative number.
 [[nodiscard]] std::string fixedSquareRoot(std::string_view number);
 
 // The double root of a number text: at most 15 figures, as trimmed text
@@ -184,11 +200,16 @@ inline constexpr std::string_view kPowerOverflowText =
 inline constexpr std::string_view kFactorialOverflowText =
     "Overflow error - 170! is the largest possible in High Precision Mode";
 
-// n! exactly, n the integer part of InNum; "1" for n ≤ 0 (however far below).
-// NotANumber for a text that is no number; ArithmeticOverflow for n above
-// 32,767 or a product past the 16-bit length (between 9,000! and 10,000!).
+// n is the integer part, rounded down, of the number InNum stands for, read
+// exactly as plainNumber reads it: "5.99999999999999999" counts 5, "1e3" 1000.
+
+// n! exactly; "1" for n ≤ 0 (however far below). NotANumber for a text that
+// is no number; ArithmeticOverflow for n above 32,767, a product past the
+// 16-bit length (between 9,000! and 10,000!) or a text too long to read.
 [[nodiscard]] std::string FactorialUP(std::string_view InNum);
-// n! as the text of a double; kFactorialOverflowText from 171 on or on failure.
+// n! rounded once to 15 significant figures, written as a double's text
+// ("2.43290200817664E+18"); "1" for n from −32,768 to 0;
+// kFactorialOverflowText from 171 on, below −32,768 and on any failure.
 [[nodiscard]] std::string FactorialHP(std::string_view InNum);
 
 }  // namespace calcora

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
-// Factorials: n! exactly as digits (FactorialUP) and n! as a double
-// (FactorialHP). The count n is the integer part, rounded down, of the text
-// read as a double.
+// Factorials: n! exactly as digits (FactorialUP) and n! rounded once to a
+// double's 15 figures (FactorialHP). The count n is the integer part, rounded
+// down, of the number the text stands for, read exactly: "5.99999999999999999"
+// counts 5, which no double reading of it would.
 #include "engine/engine.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <numbers>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 #include "engine/bigint.h"
@@ -26,9 +26,43 @@ namespace {
 // about 1.8 × 10^308.
 constexpr int kLargestDoubleFactorial = 170;
 
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
 bool startsWithMinus(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first != std::string_view::npos && text[first] == '-';
+    std::size_t first = 0;
+    while (first < text.size() && isBlank(text[first])) ++first;
+    return first < text.size() && text[first] == '-';
+}
+
+// A count beyond the 16-bit range on either side: no factorial is computed
+// for it, so how far beyond does not matter.
+constexpr std::int32_t kAboveCounts = limits::kMaxCount + 1;
+constexpr std::int32_t kBelowCounts = limits::kMinCount - 1;
+
+// n for InNum: the integer part, rounded down, of its number (plainNumber's
+// reading), or kAboveCounts / kBelowCounts beyond the 16-bit range.
+// NotANumber for a text that is no number or empty; ArithmeticOverflow for
+// one whose exponent is too long to read, or whose digits written out pass
+// the 16-bit length.
+std::int32_t countOf(std::string_view InNum) {
+    const std::string place = decimalExponent(InNum);
+    if (place.empty()) {
+        if (!isNumberText(InNum)) throw NotANumber("factorial: the text is not a number");
+        limits::failTooLong("factorial: the number's exponent");
+    }
+    const bool negative = startsWithMinus(InNum);
+    // The first significant figure at 10^place: below 1, or 10^5 and beyond,
+    // nothing else decides the count, and writing the number out could pass
+    // the length limit ("1e-40000").
+    if (place.front() == '-') return negative ? -1 : 0;
+    if (place.size() > 1 || place.front() >= '5') return negative ? kBelowCounts : kAboveCounts;
+
+    const std::string number = plainNumber(InNum);
+    const std::size_t point = std::min(number.find('.'), number.size());
+    std::int32_t whole = 0;
+    for (std::size_t i = negative ? 1 : 0; i < point; ++i) whole = whole * 10 + (number[i] - '0');
+    const bool fraction = point < number.size() && number.find_first_of("123456789", point) != std::string::npos;
+    return negative ? -whole - (fraction ? 1 : 0) : whole;
 }
 
 // lo × (lo + 1) × … × hi for 1 ≤ lo ≤ hi: the factors packed into 64-bit
@@ -66,20 +100,12 @@ bool previousFactorialTooLong(int n) {
 }  // namespace
 
 std::string FactorialUP(std::string_view InNum) {
-    double value = 0;
-    try {
-        value = textToDouble(InNum);
-    } catch (const ArithmeticOverflow&) {
-        // A negative number beyond the double's range is far below −32,768.
-        if (startsWithMinus(InNum)) return "1";
-        throw;
-    }
-    const double count = std::floor(value);
+    const std::int32_t count = countOf(InNum);
     if (count > limits::kMaxCount) {
         throw ArithmeticOverflow("factorial: the count is above " + std::to_string(limits::kMaxCount));
     }
     if (count <= 0) return "1";  // below −32,768 too: no factor to multiply
-    const int n = static_cast<int>(count);
+    const int n = count;
 
     // The loop product = LargeMultiply(product, text of i) for i = 1..n meets
     // the 16-bit limit exactly when its last step does: each product is at
@@ -96,20 +122,16 @@ std::string FactorialUP(std::string_view InNum) {
 
 std::string FactorialHP(std::string_view InNum) {
     try {
-        const double count = std::floor(textToDouble(InNum));
+        const std::int32_t count = countOf(InNum);
         if (count > kLargestDoubleFactorial || count < limits::kMinCount) {
             return std::string(kFactorialOverflowText);
         }
-        const int n = count < 1 ? 0 : static_cast<int>(count);
+        const int n = count < 1 ? 0 : count;
         // The exact product rounded once: a running product of doubles drifts
-        // a few units in the last place from about 79! on.
+        // a few units in the last place from about 79! on, and a double made
+        // of the exact digits would round a second time in its text.
         const std::string digits = n < 2 ? std::string("1") : productRange(2, static_cast<std::uint64_t>(n)).toDigits();
-        double rounded = 0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), rounded);
-        if (error != std::errc() || end != digits.data() + digits.size()) {
-            return std::string(kFactorialOverflowText);
-        }
-        return trimmedText(rounded);
+        return trimmedText(roundedToFifteen(digits, 0, false));
     } catch (const Failure&) {
         return std::string(kFactorialOverflowText);
     }

@@ -3,7 +3,7 @@
 // the figure count: the value is scaled to an integer of 2·SF − 1 or 2·SF
 // digits whose integer square root has exactly SF digits. Every other text
 // (zero, exponent forms, a "+", a negative number) takes the fixed-decimal
-// estimate and two Heron steps, or the double root when they fail.
+// root as its guess and two Heron steps, or the double root when they fail.
 #include "engine/engine.h"
 
 #include <cassert>
@@ -24,6 +24,10 @@ namespace {
 
 // The most significant figures a root is given, whatever the setting.
 constexpr std::int16_t kMaxRootFigures = 100;
+
+// Decimal places of the "High Precision" root before its rounding: one more
+// than the fixed decimal keeps.
+constexpr std::int64_t kRootPlaces = FixedDecimal::kMaxScale + 1;
 
 // Floor division for a possibly negative numerator and a positive divisor.
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
@@ -102,11 +106,21 @@ std::string refine(std::int16_t SF, std::string_view StrVal, std::string g) {
 }  // namespace
 
 std::string fixedSquareRoot(std::string_view number) {
-    const FixedDecimal x = toFixedDecimal(number);
-    const double r = power(toDouble(x), 0.5);
-    const FixedDecimal q = x / r;
-    const FixedDecimal e = r - (r - q) / FixedDecimal::fromInteger(2);
-    return trimmedText(e);
+    const FixedDecimal x = toFixedOperand(number);
+    if (x.isZero()) throw DivisionByZero("square root: the number reads as zero");
+    if (x.negative()) throw InvalidArgument("square root: the number is negative");
+    // x = S × 10^e with e ≥ −28, so x × 10^58 is a whole number N and
+    // isqrt(N) × 10^−29 is the root cut one place finer than the fixed
+    // decimal's finest. A last digit 1 below that stands for the non-zero
+    // rest of an inexact root, so reading the text rounds as the true root
+    // would: no tie is left where the root has more digits.
+    const numtext::Significand significand = numtext::significandOf(trimmedText(x));
+    const auto shift = static_cast<std::size_t>(significand.exponent + 2 * kRootPlaces);
+    const BigUInt scaled = shiftUp(BigUInt::fromDigits(significand.digits), shift);
+    const BigUInt root = isqrt(scaled);
+    const bool exact = root * root == scaled;
+    const std::string cut = root.toDigits() + (exact ? "0" : "1") + "E-" + std::to_string(kRootPlaces + 1);
+    return trimmedText(toFixedDecimal(cut));
 }
 
 std::string doubleSquareRoot(std::string_view number) {

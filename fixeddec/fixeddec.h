@@ -89,6 +89,13 @@ FixedDecimal operator/(double a, const FixedDecimal& b);
 // "0.00000000000000000000000000005" reads as 0, "2.00000000000000000000000000015"
 // as 2.0000000000000000000000000002.
 [[nodiscard]] FixedDecimal toFixedDecimal(std::string_view text);
+// A typed operand of "High Precision": the text as a fixed decimal when its
+// first 15 significant figures (all of them, when it has fewer) survive the
+// reading, that is stand at 10^−28 or above; rounded only past them.
+// ArithmeticOverflow when they would not ("1e-29", "1.5e-28") or beyond the
+// 96-bit range; NotANumber for a text that is no number. Zero, however
+// written ("0e-40"), is zero.
+[[nodiscard]] FixedDecimal toFixedOperand(std::string_view text);
 // The double's value rounded to 15 significant digits, then held exactly.
 // ArithmeticOverflow when beyond the range (or not finite).
 [[nodiscard]] FixedDecimal toFixedDecimal(double value);
@@ -160,5 +167,9 @@ struct FifteenFigures {
 // One leading "+" or "-"; "1 000" gives 1000, "1,500" 1, "12abc" 12, "abc" 0.
 // Digits beyond the double range give +infinity (−infinity after "-").
 [[nodiscard]] double leadingNumber(std::string_view text);
+// leadingNumber's number with its fraction dropped (toward zero) before it
+// becomes a double, so its whole part is never rounded up: "1000.99999999999999999"
+// gives 1000, "-2.5" −2, "1,500" 1. Never fails.
+[[nodiscard]] double leadingWholeNumber(std::string_view text);
 
 }  // namespace calcora

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Reading number texts: to a fixed decimal, to a double, the numeric test and
-// the leading number. Each reading is one pass over the text (number_scan)
-// and then works on at most 800 kept digits.
+// Reading number texts: to a fixed decimal (as a text or as a typed operand), to
+// a double, the numeric test and the leading number. Each reading is one pass
+// over the text (number_scan) and then works on at most 800 kept digits.
 
 #include "fixeddec/fixeddec.h"
 
@@ -30,6 +30,10 @@ constexpr int kFixedDigits = 40;
 // round to zero at the finest scale, 28.
 constexpr std::int64_t kFixedMaxPoint = 29;
 constexpr std::int64_t kFixedMinPoint = -28;
+// A typed operand keeps this many of its leading figures, the finest of them
+// at 10^−28 or above.
+constexpr int kOperandFigures = kDoubleTextDigits;
+constexpr std::int64_t kFinestPlace = -FixedDecimal::kMaxScale;
 // Beyond 10^310 no double is finite; below 10^−330 every value rounds to zero
 // (the smallest double is about 4.9·10^−324). Between them from_chars decides.
 constexpr std::int64_t kDoubleMaxPoint = 310;
@@ -70,6 +74,15 @@ FixedDecimal digitsToFixedDecimal(const DecimalDigits& d) {
     return rounding::fitToFixedDecimal(magnitude, scale, tail, d.negative, kOperation);
 }
 
+// How many leading figures of a non-zero value an operand must keep: 15, or
+// all of them when it has fewer (trailing zeros are no figures here).
+int operandFigures(const DecimalDigits& d) {
+    if (d.nonzeroBeyond) return kOperandFigures;
+    int figures = d.count;
+    while (figures > 0 && d.digits[static_cast<std::size_t>(figures - 1)] == '0') --figures;
+    return std::min(figures, kOperandFigures);
+}
+
 // The nearest double, ±infinity beyond the range.
 double digitsToDouble(const DecimalDigits& d) {
     if (d.isZero() || d.pointPosition < kDoubleMinPoint) return 0.0;
@@ -106,6 +119,19 @@ FixedDecimal toFixedDecimal(std::string_view text) {
     return digitsToFixedDecimal(d);
 }
 
+FixedDecimal toFixedOperand(std::string_view text) {
+    DecimalDigits d;
+    if (!number_scan::scanNumberText(text, d)) {
+        throw NotANumber("fixed operand: the text is not a number");
+    }
+    // The k-th figure stands at 10^(pointPosition − k). Reading a value whose
+    // figures go finer would round some of them away in silence.
+    if (!d.isZero() && d.pointPosition - operandFigures(d) < kFinestPlace) {
+        throw ArithmeticOverflow("fixed operand: its first 15 significant figures do not fit in 28 decimal places");
+    }
+    return digitsToFixedDecimal(d);
+}
+
 bool isNumeric(std::string_view text) {
     DecimalDigits d;
     return number_scan::scanNumberText(text, d);
@@ -126,6 +152,19 @@ double textToDouble(std::string_view text) {
 double leadingNumber(std::string_view text) {
     DecimalDigits d;
     number_scan::scanLeadingNumber(text, d);
+    return digitsToDouble(d);
+}
+
+double leadingWholeNumber(std::string_view text) {
+    DecimalDigits d;
+    number_scan::scanLeadingNumber(text, d);
+    if (d.pointPosition <= 0) return 0.0;
+    // Digits past the point go before the double is made; a value with more
+    // whole digits than are kept lies far beyond every double anyway.
+    if (d.pointPosition < d.count) {
+        d.count = static_cast<int>(d.pointPosition);
+        d.nonzeroBeyond = false;
+    }
     return digitsToDouble(d);
 }
 

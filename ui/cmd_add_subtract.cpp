@@ -20,8 +20,8 @@ namespace {
 std::string sumOrDifference(bool highPrecision, std::string_view op, const std::string& first,
                             const std::string& second) {
     if (!highPrecision) return LargeAdd(op, first, second);
-    const FixedDecimal a = toFixedDecimal(first);
-    const FixedDecimal b = toFixedDecimal(second);
+    const FixedDecimal a = toFixedOperand(first);
+    const FixedDecimal b = toFixedOperand(second);
     return trimmedText(op == "+" ? a + b : a - b);
 }
 

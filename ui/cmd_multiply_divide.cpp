@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Multiply, divide and reciprocal. "High Precision" computes with 29-digit
-// fixed decimals and, for multiply and divide, falls back to doubles when
-// that fails; "Very High Precision" calls the string arithmetic. A failure
-// with no fallback left writes its fixed text into txtResult.
+// fixed decimals and, for multiply and divide, falls back to the exact result
+// rounded once to 15 figures when that fails; "Very High Precision" calls the
+// string arithmetic. A failure with no fallback left writes its fixed text
+// into txtResult.
 #include "ui/frmNumora.h"
 
 #include <QLineEdit>
-#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -17,16 +17,9 @@
 namespace calcora {
 namespace {
 
-// The trimmed text of a double result; a result beyond the double's range is
-// a failure like any other.
-std::string doubleText(double value) {
-    if (!std::isfinite(value)) throw ArithmeticOverflow("double result beyond the double's range");
-    return trimmedText(value);
-}
-
-// The "High Precision" result: the fixed-decimal one, else the double one.
-template <typename Fixed, typename Double>
-std::string fixedElseDouble(Fixed&& fixed, Double&& fallback) {
+// The "High Precision" result: the fixed-decimal one, else the 15-figure one.
+template <typename Fixed, typename Fifteen>
+std::string fixedElseFifteen(Fixed&& fixed, Fifteen&& fallback) {
     try {
         return fixed();
     } catch (const Failure&) {
@@ -56,8 +49,8 @@ void frmNumora::cmdMultiply_Click() {
         }
         const std::string first = numberIn(*txtNum1);
         if (!highPrecision()) return LargeMultiply(first, second);
-        return fixedElseDouble([&] { return trimmedText(toFixedDecimal(first) * toFixedDecimal(second)); },
-                               [&] { return doubleText(textToDouble(first) * textToDouble(second)); });
+        return fixedElseFifteen([&] { return trimmedText(toFixedOperand(first) * toFixedOperand(second)); },
+                                [&] { return fifteenFigureProduct(first, second); });
     }));
 }
 
@@ -67,9 +60,9 @@ void frmNumora::cmdDivide_Click() {
         const std::string divisor = nonZeroDivisor(*txtNum2);
         const std::string dividend = numberIn(*txtNum1);
         if (highPrecision()) {
-            return fixedElseDouble(
-                [&] { return trimmedText(toFixedDecimal(dividend) / toFixedDecimal(divisor)); },
-                [&] { return doubleText(textToDouble(dividend) / textToDouble(divisor)); });
+            return fixedElseFifteen(
+                [&] { return trimmedText(toFixedOperand(dividend) / toFixedOperand(divisor)); },
+                [&] { return fifteenFigureQuotient(dividend, divisor); });
         }
         // A dividend longer than the count + 1 characters is refused: the
         // message, then the empty text as the result.
@@ -81,7 +74,7 @@ void frmNumora::cmdReciprocal_Click() {
     if (!correctSigFigs()) return;
     setResult(resultOrFailureText([&] {
         const std::string divisor = nonZeroDivisor(*txtNum1);
-        if (highPrecision()) return trimmedText(FixedDecimal::fromInteger(1) / toFixedDecimal(divisor));
+        if (highPrecision()) return trimmedText(FixedDecimal::fromInteger(1) / toFixedOperand(divisor));
         return LargeDiv(true, sigFigsCount(), "1", divisor, messageSinkOf(*this));
     }));
 }

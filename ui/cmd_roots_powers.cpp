@@ -99,10 +99,19 @@ void frmNumora::cmdSqRt_Click() {
     try {
         setResult(boxText(fixedSquareRoot(number)));
         txtNum1->setFocus();
+        return;
+    } catch (const ArithmeticOverflow& failure) {
+        // Below 1, beyond the fixed decimal means too small to keep 15
+        // figures in 28 places: the overflow text, as in every "High
+        // Precision" command without a 15-figure fallback.
+        if (decimalExponent(number).front() == '-') {
+            setResult(failureText(failure));
+            return;
+        }
     } catch (const Failure&) {
-        // Beyond the fixed decimal: the double root, 15 figures.
-        setResult(resultOrFailureText([&] { return doubleSquareRoot(number); }));
     }
+    // Above the fixed decimal's range: the double root, 15 figures.
+    setResult(resultOrFailureText([&] { return doubleSquareRoot(number); }));
 }
 
 void frmNumora::cmdPower_Click() {
@@ -138,8 +147,10 @@ void frmNumora::cmdPower_Click() {
 void frmNumora::cmdFac_Click() {
     const std::string typed = engineText(txtNum1->text());
     // The leading number stops at the first character that is no digit, so
-    // "1001abc" is already too large.
-    if (leadingNumber(typed) > kLargestFactorial) {
+    // "1001abc" is already too large. It reads no exponent: a number in
+    // exponent form is judged whole below ("100000e-2" is 1000).
+    const bool exponentForm = isNumberText(typed) && typed.find_first_of("Ee") != std::string::npos;
+    if (!exponentForm && leadingWholeNumber(typed) > kLargestFactorial) {
         setResult(latin1(kFactorialTooLarge));
         return;
     }
@@ -149,7 +160,8 @@ void frmNumora::cmdFac_Click() {
     }
     setResult(resultOrFailureText([&] {
         const std::string number = plainNumber(typed);
-        if (textToDouble(number) > kLargestFactorial) return std::string(kFactorialTooLarge);
+        // Its whole part exactly: "1000.99999999999999999" is 1000, not 1001.
+        if (leadingWholeNumber(number) > kLargestFactorial) return std::string(kFactorialTooLarge);
         return highPrecision() ? FactorialHP(number) : FactorialUP(number);
     }));
 }

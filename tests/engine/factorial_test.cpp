@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 // FactorialUP and FactorialHP: the edge cases as tables, the exact factorials
-// 0! to 1000! against a product kept here, the engine's length limit where
-// the loop of multiplications meets it, and the double texts of 1! to 171!
-// from the exact product rounded once.
+// 0! to 1000! against a product kept here, counts taken of the exact value,
+// the engine's length limit where the loop of multiplications meets it, and
+// the 15-figure texts of 1! to 171!: the exact product rounded once.
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,35 +19,32 @@ namespace {
 
 using namespace testing_support;
 
+// The text of a value of at most 15 significant figures, as a double's text
+// is written: plain for decimal exponents 0 to 14, else "d.dddE+xx".
+std::string doubleText15(const Exact& value) {
+    std::string mantissa;
+    for (std::int64_t place = value.top(); place >= value.exponent; --place) {
+        mantissa += static_cast<char>('0' + value.digitAt(place));
+    }
+    const std::int64_t exponent = value.top();
+    if (exponent <= 14) return plainText(value);
+    std::string text = mantissa.substr(0, 1);
+    if (mantissa.size() > 1) text += "." + mantissa.substr(1);
+    return text + "E+" + std::to_string(exponent);
+}
+
 // An exact factorial (tests/support), one factor at a time.
 class ExactFactorial {
 public:
     void multiplyBy(std::uint32_t m) { value_ = multiplySmall(value_, m); }
     std::int64_t digitCount() const { return value_.top() + 1; }
     std::string text() const { return plainText(value_); }
+    // Rounded once to 15 figures and written as a double's text.
+    std::string fifteenFigureText() const { return doubleText15(roundedToFigures(value_, 15)); }
 
 private:
     Exact value_ = fromInteger(1);
 };
-
-// The text of a double at 15 significant figures: plain for decimal exponents
-// 0 to 14, else "d.dddE+xx"; trailing zeros dropped.
-std::string doubleText15(double value) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    const std::string formatted = buffer;
-    std::string mantissa = formatted.substr(0, 1) + formatted.substr(2, 14);
-    const int exponent = std::atoi(formatted.c_str() + formatted.find('e') + 1);
-    mantissa.erase(mantissa.find_last_not_of('0') + 1);
-    if (exponent <= 14) {
-        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-        if (mantissa.size() <= integerDigits) return mantissa + std::string(integerDigits - mantissa.size(), '0');
-        return mantissa.substr(0, integerDigits) + "." + mantissa.substr(integerDigits);
-    }
-    std::string text = mantissa.substr(0, 1);
-    if (mantissa.size() > 1) text += "." + mantissa.substr(1);
-    return text + "E+" + std::to_string(exponent);
-}
 
 TEST(FactorialUP, EdgeCases) {
     struct Row {
@@ -66,6 +61,7 @@ TEST(FactorialUP, EdgeCases) {
         {"fraction rounds down", "5.9", Kind::Value, "120"},
         {"small negative fraction", "-0.5", Kind::Value, "1"},
         {"exponent form", "1E1", Kind::Value, "3628800"},
+        {"nines that a double rounds up", "5.99999999999999999", Kind::Value, "120"},
         {"below the 16-bit range gives one", "-40000", Kind::Value, "1"},
         {"below the double range gives one", "-1E400", Kind::Value, "1"},
         {"above the 16-bit range", "40000", Kind::Overflow, ""},
@@ -79,6 +75,15 @@ TEST(FactorialUP, EdgeCases) {
         const Outcome<> out = capture([&] { return FactorialUP(row.input); });
         EXPECT_EQ(static_cast<int>(out.kind), static_cast<int>(row.kind));
         EXPECT_EQ(out.value.value_or(""), row.text);
+    }
+}
+
+// The count is the whole part of the value as written, exponent and all.
+TEST(FactorialUP, CountsTheWholePartOfTheExactValue) {
+    EXPECT_EQ(FactorialUP("999.99999999999999"), FactorialUP("999"));
+    const std::string thousand = FactorialUP("1000");
+    for (const char* text : {"1e3", "100000e-2", "10000e-1", "1000.99999999999999999"}) {
+        EXPECT_EQ(FactorialUP(text), thousand) << text;
     }
 }
 
@@ -125,6 +130,7 @@ TEST(FactorialHP, EdgeCases) {
         {"twenty", "20", "2.43290200817664E+18"},
         {"largest", "170", "7.257415615308E+306"},
         {"fraction below the largest", "170.99", "7.257415615308E+306"},
+        {"nines below the largest that a double rounds up", "170.99999999999999", "7.257415615308E+306"},
         {"first beyond the double", "171", overflow},
         {"far beyond", "5000", overflow},
         {"zero", "0", "1"},
@@ -146,9 +152,7 @@ TEST(FactorialHP, OneToOneHundredSeventyOneFromTheExactProduct) {
     ExactFactorial exact;
     for (int n = 1; n <= 171; ++n) {
         exact.multiplyBy(static_cast<std::uint32_t>(n));
-        // strtod rounds the exact digits to the nearest double.
-        const double rounded = std::strtod(exact.text().c_str(), nullptr);
-        const std::string want = n <= 170 ? doubleText15(rounded) : std::string(kFactorialOverflowText);
+        const std::string want = n <= 170 ? exact.fifteenFigureText() : std::string(kFactorialOverflowText);
         ASSERT_EQ(FactorialHP(std::to_string(n)), want) << n << "!";
     }
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // SquareRoot: the edge cases as a table, the figure-count setting, and a
 // differential check of positive number strings against a long-hand
-// (pencil-and-paper) square root.
+// (pencil-and-paper) square root. fixedSquareRoot: its edges, and random
+// fixed decimals against the long-hand root rounded as the fixed decimal rounds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -13,6 +15,8 @@
 
 #include "engine/engine.h"
 #include "tests/support/exact.h"
+#include "tests/support/fixed_rounding.h"
+#include "tests/support/fixed_value.h"
 #include "tests/support/number_text.h"
 #include "tests/support/outcome.h"
 
@@ -170,6 +174,77 @@ TEST(SquareRoot, DifferentialAgainstLongHandRoot) {
         }
     }
     EXPECT_EQ(checked, 71 * 48);
+}
+
+// ---- The "High Precision" root ----------------------------------------------
+
+// The fixed decimal nearest the true root of a positive value: the long-hand
+// root to 45 figures, and where that is not exact a unit far below it for the
+// rest, which no rounding at 29 figures or 28 places can tell from the true
+// root.
+std::string nearestFixedRoot(const Exact& x) {
+    Exact root = testing_support::squareRoot(x, 45);
+    if (!(multiply(root, root) == x)) root = add(root, powerOfTen(root.top() - 60));
+    return plainText(nearestFixed(root, fromInteger(1), false)->value);
+}
+
+TEST(FixedSquareRoot, EdgeCases) {
+    struct FixedRow {
+        const char* name;
+        std::string value;
+        Kind kind;
+        std::string text;
+    };
+    const std::vector<FixedRow> rows = {
+        {"rounded down at 29 figures", "581.75", Kind::Value, "24.119494190384673155947554855"},
+        {"exact root", "2.25", Kind::Value, "1.5"},
+        {"below one", ".25", Kind::Value, ".5"},
+        {"28 figures where 29 pass 96 bits", "90", Kind::Value, "9.486832980505137995996680633"},
+        {"rounded at 28 places", "1e-27", Kind::Value, ".0000000000000316227766016838"},
+        {"largest magnitude", "79228162514264337593543950335", Kind::Value, "281474976710656"},
+        {"second figure past 28 places", "1.5e-28", Kind::Overflow, ""},
+        {"beyond 96 bits", "1" + std::string(29, '0'), Kind::Overflow, ""},
+        {"zero", "0", Kind::DivisionByZero, ""},
+        {"negative", "-4", Kind::InvalidArgument, ""},
+        {"no number", "abc", Kind::NotANumber, ""},
+    };
+    for (const FixedRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Outcome<> out = capture([&] { return fixedSquareRoot(row.value); });
+        EXPECT_EQ(static_cast<int>(out.kind), static_cast<int>(row.kind));
+        EXPECT_EQ(out.value.value_or(""), row.text);
+    }
+}
+
+TEST(FixedSquareRoot, DifferentialAgainstTheNearestFixedDecimal) {
+    constexpr std::uint32_t kSeed = 20240617;
+    std::mt19937 rng(kSeed);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> length(1, 29);
+    std::uniform_int_distribution<int> scale(0, 28);
+    int checked = 0;
+    for (int sample = 0; sample < 3000; ++sample) {
+        const int n = length(rng);
+        std::string digits;
+        for (int i = 0; i < n; ++i) digits += static_cast<char>('0' + digit(rng));
+        // Squares and their neighbours too, where a wrong tie would show.
+        if (sample % 5 == 0) {
+            const std::string half = digits.substr(0, (digits.size() + 1) / 2);
+            digits = plainText(multiply(*parseNumberString(half), *parseNumberString(half)));
+            if (digits.size() > 29 || digits == "0") continue;
+        }
+        if (digits.find_first_not_of('0') == std::string::npos) continue;
+        const int places = std::min(scale(rng), static_cast<int>(digits.size()));
+        const std::string value = digits.substr(0, digits.size() - static_cast<std::size_t>(places)) + "." +
+                                  digits.substr(digits.size() - static_cast<std::size_t>(places));
+        const Outcome<> got = capture([&] { return fixedSquareRoot(value); });
+        if (got.kind == Kind::Overflow) continue;  // a 29-digit value past 2^96 − 1
+        // The root of the operand as read: 29 digits past 2^96 − 1 lose their last.
+        const Exact operand = exactOf(toFixedOperand(value));
+        ASSERT_EQ(got.value.value_or(describe(got)), nearestFixedRoot(operand)) << "seed " << kSeed << ", value " << value;
+        ++checked;
+    }
+    EXPECT_GT(checked, 2500);
 }
 
 }  // namespace

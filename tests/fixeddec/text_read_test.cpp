@@ -15,9 +15,10 @@
 namespace calcora {
 namespace {
 
-std::string readOutcome(const std::string& text) {
+template <typename Read>
+std::string readOutcome(const std::string& text, Read&& read) {
     try {
-        return trimmedText(toFixedDecimal(text));
+        return trimmedText(read(text));
     } catch (const ArithmeticOverflow&) {
         return "ArithmeticOverflow";
     } catch (const NotANumber&) {
@@ -45,7 +46,7 @@ class ReadText : public ::testing::TestWithParam<ReadRow> {};
 // The fixed-decimal reading and the numeric test agree on what is a number.
 TEST_P(ReadText, ReadsTheValueOrTheRightFailure) {
     const ReadRow& row = GetParam();
-    EXPECT_EQ(readOutcome(row.text), row.expected);
+    EXPECT_EQ(readOutcome(row.text, [](const std::string& t) { return toFixedDecimal(t); }), row.expected);
     EXPECT_EQ(isNumeric(row.text), row.expected != "NotANumber");
 }
 
@@ -137,6 +138,43 @@ const ReadRow kReadRows[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(FixedDecimal, ReadText, ::testing::ValuesIn(kReadRows),
+                         [](const auto& info) { return info.param.name; });
+
+// ---- Typed operands ---------------------------------------------------------
+
+class ReadOperand : public ::testing::TestWithParam<ReadRow> {};
+
+// Read exactly, or rounded past the 15th figure; never a figure lost to the
+// 28 decimal places.
+TEST_P(ReadOperand, KeepsFifteenFiguresOrFails) {
+    const ReadRow& row = GetParam();
+    EXPECT_EQ(readOutcome(row.text, [](const std::string& t) { return toFixedOperand(t); }), row.expected);
+}
+
+const ReadRow kOperandRows[] = {
+    {"FifteenthFigureAtTheFinestPlace", "1.23456789012345e-14", ".0000000000000123456789012345"},
+    {"SixteenthFigureRoundedAway", "1.234567890123456e-14", ".0000000000000123456789012346"},
+    {"FifteenthFigureOnePlaceTooFine", "1.23456789012345e-15", "ArithmeticOverflow"},
+    {"SixteenFiguresFromTenToTheMinus15", "1.234567890123456e-15", "ArithmeticOverflow"},
+    {"OneFigureAtTheFinestPlace", "1e-28", ".0000000000000000000000000001"},
+    {"OneFigureTooFine", "1e-29", "ArithmeticOverflow"},
+    {"WouldRoundUpToTheFinestPlace", "6e-29", "ArithmeticOverflow"},
+    {"SecondFigureTooFine", "0.00000000000000000000000000015", "ArithmeticOverflow"},
+    {"TrailingZerosAreNoFigures", "0.000000000000000000000000000100", ".0000000000000000000000000001"},
+    {"TwentyNineFigures", "1.2345678901234567890123456789", "1.2345678901234567890123456789"},
+    {"LongFractionRoundsAt28Places", "0.1234567890123456789012345678901", ".1234567890123456789012345679"},
+    {"LargestMagnitude", "79228162514264337593543950335", "79228162514264337593543950335"},
+    {"TwoToThe96", "79228162514264337593543950336", "ArithmeticOverflow"},
+    {"Zero", "0", "0"},
+    {"NegativeZeroWithPlaces", "-0.000", "0"},
+    {"ZeroWithTinyExponent", "0e-40", "0"},
+    {"ZeroFarPastTheFinestPlace", "0." + repeat("0", 40), "0"},
+    {"TailBelowTheFinestPlaceOfALargeValue", "1." + repeat("0", 40) + "1", "1"},
+    {"NotANumber", "abc", "NotANumber"},
+    {"Empty", "", "NotANumber"},
+};
+
+INSTANTIATE_TEST_SUITE_P(FixedDecimal, ReadOperand, ::testing::ValuesIn(kOperandRows),
                          [](const auto& info) { return info.param.name; });
 
 // ---- Text to double ----------------------------------------------------------
@@ -250,6 +288,17 @@ const LeadingRow kLeadingRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(FixedDecimal, LeadingNumber, ::testing::ValuesIn(kLeadingRows),
                          [](const auto& info) { return info.param.name; });
+
+// The whole part is taken of the digits, before any rounding to a double.
+TEST(LeadingWholeNumber, DropsTheFractionBeforeRounding) {
+    EXPECT_EQ(leadingWholeNumber("1000.99999999999999999"), 1000);
+    EXPECT_EQ(leadingWholeNumber("1 001abc"), 1001);
+    EXPECT_EQ(leadingWholeNumber("1,500"), 1);
+    EXPECT_EQ(leadingWholeNumber("-2.5"), -2);
+    EXPECT_EQ(leadingWholeNumber(".9"), 0);
+    EXPECT_EQ(leadingWholeNumber("abc"), 0);
+    EXPECT_EQ(leadingWholeNumber(kMillionDigits + ".5"), kInf);
+}
 
 }  // namespace
 }  // namespace calcora

@@ -321,6 +321,17 @@ std::uint64_t mulMod(std::uint64_t a, std::uint64_t b, std::uint64_t p) {
     return result;
 }
 
+Exact roundedToFigures(const Exact& x, int figures, bool inexact) {
+    if (x.isZero()) return x;
+    const std::int64_t place = x.top() - figures + 1;  // of the last figure kept
+    const Exact kept = truncated(x, place);
+    const Exact rest = magnitude(subtract(x, kept));
+    int versusHalf = rest.isZero() ? -1 : compareMagnitude(rest, fromDigits("5", place - 1, false));
+    if (versusHalf == 0 && inexact) versusHalf = 1;
+    if (versusHalf < 0 || (versusHalf == 0 && kept.digitAt(place) % 2 == 0)) return kept;
+    return add(kept, fromDigits("1", place, x.negative));
+}
+
 std::uint64_t residue(const Exact& x, std::uint64_t p) {
     std::uint64_t r = 0;
     for (auto it = x.digits.rbegin(); it != x.digits.rend(); ++it) r = (mulMod(r, 10, p) + *it) % p;

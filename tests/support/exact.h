@@ -63,6 +63,10 @@ Exact truncated(const Exact& x, std::int64_t place);
 // The square root of |x| cut to `figures` (≥ 1) significant figures, by the
 // long-hand (pencil-and-paper) method; zero for zero.
 Exact squareRoot(const Exact& x, int figures);
+// x rounded to `figures` (≥ 1) significant figures, a tie to the even
+// figure; `inexact` says that a non-zero rest below x's last digit was left
+// off (so a tie is above one half).
+Exact roundedToFigures(const Exact& x, int figures, bool inexact = false);
 
 // a × b modulo p (p below 2^62), by doubling: no 128-bit integer needed.
 std::uint64_t mulMod(std::uint64_t a, std::uint64_t b, std::uint64_t p);

@@ -171,6 +171,7 @@ void ArithCommandsTest::addSubtract_data() {
     row("decimal, not binary", "cmdSubtract", true, "0.3", "0.1", ".2");
     row("one below the smallest", "cmdSubtract", true, '-' + kFixedMax, "1", kTooBig);
     row("empty operand", "cmdSubtract", true, "", "3", kNumericInputRequired);
+    row("operands too small for 15 figures in 28 places", "cmdAdd", true, "4e-29", "4e-29", kTooBig);
 }
 
 void ArithCommandsTest::multiply_data() {
@@ -191,6 +192,10 @@ void ArithCommandsTest::multiply_data() {
     row("group commas", "cmdMultiply", true, "1,000", "3", "3000");
     row("beyond fixed decimals: doubles", "cmdMultiply", true, "1E+20", "1E+20", "1E+40");
     row("beyond doubles", "cmdMultiply", true, "1E+200", "1E+200", kTooBig);
+    row("operand too small: 15 figures of the exact product", "cmdMultiply", true, "1e-29", "1e10", "1E-19");
+    row("tiny product is no zero", "cmdMultiply", true, "1e-200", "1e-300", "1E-500");
+    row("exact product rounded once, not doubles", "cmdMultiply", true, "124285028380144e20", "567143669248394e20",
+        "7.04874670281557E+68");
     row("setting not read", "cmdMultiply", true, "6", "7", "42", "abc");
 
     row("exact with every digit", "cmdMultiply", false, "123456789012345678901234567890", "10",
@@ -204,7 +209,7 @@ void ArithCommandsTest::multiply_data() {
 
 void ArithCommandsTest::divide_data() {
     addColumns();
-    for (const char* zero : {"0", "00", "0.0", "0.00", "000", "-0", "0E5"}) {
+    for (const char* zero : {"0", "00", "0.0", "0.00", "000", "-0", "0E5", "0e-40"}) {
         both(qPrintable(QStringLiteral("divisor %1 is zero").arg(QLatin1String(zero))), "cmdDivide", "1",
              QString::fromLatin1(zero), kDivideByZero);
     }
@@ -250,6 +255,10 @@ void ArithCommandsTest::divide_data() {
     row("beyond fixed decimals: doubles", "cmdDivide", true, "1E+20", "1E-20", "1E+40");
     row("beyond doubles", "cmdDivide", true, "1E+300", "1E-300", kTooBig);
     row("tiny divisor", "cmdDivide", true, "1", "1E-400", kTooBig);
+    row("divisor too small: 15 figures of the exact quotient", "cmdDivide", true, "1",
+        "0.00000000000000000000000000015", "6.66666666666667E+27");
+    row("exact quotient rounded once, not doubles", "cmdDivide", true, "719492613690889e20", "895330354780749",
+        "8.03605741555675E+19");
     row("dividend letters", "cmdDivide", true, "abc", "2", kNumericInputRequired);
 }
 
@@ -266,6 +275,7 @@ void ArithCommandsTest::reciprocal_data() {
     both("second operand not read", "cmdReciprocal", "8", "x", ".125");
     row("third at 30 figures", "cmdReciprocal", false, "3", "", '.' + repeated('3', 30), "30");
     row("third to 28 places", "cmdReciprocal", true, "3", "", '.' + repeated('3', 28), "30");
+    row("too small for 15 figures in 28 places", "cmdReciprocal", true, "1e-29", "", kTooBig, "30");
 }
 
 // The default seam: a real modal box titled "Calcora" with one OK button,

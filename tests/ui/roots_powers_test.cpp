@@ -83,7 +83,11 @@ void RootsPowersTest::commands_data() {
     addBoth("negative fraction", "cmdSqRt", "-0.25", none, kNotNegative, kStays);
     addBoth("negative too small for the fixed decimal", "cmdSqRt", "-1E-40", none, kNotNegative, kStays);
     addRow(Mode::VHP, "tiny exponent form written out", "cmdSqRt", "1E-40", none, ".00000000000000000001", kNum1);
-    addRow(Mode::HP, "tiny exponent form from the double root", "cmdSqRt", "1E-40", none, "1E-20", kStays);
+    addRow(Mode::HP, "too small for 15 figures in 28 places", "cmdSqRt", "1E-40", none, kTooBig, kStays);
+    addRow(Mode::HP, "second figure past 28 places", "cmdSqRt", "1.5e-28", none, kTooBig, kStays);
+    addRow(Mode::HP, "true root rounded, not a Heron step", "cmdSqRt", "581.75", none,
+           "24.119494190384673155947554855", kNum1);
+    addRow(Mode::HP, "exact root", "cmdSqRt", "2.25", none, "1.5", kNum1);
     addRow(Mode::VHP, "beyond the double range", "cmdSqRt", "1E400", none, "1" + QString(200, '0'), kNum1);
     addRow(Mode::HP, "beyond the double range", "cmdSqRt", "1E400", none, kTooBig, kStays);
     addRow(Mode::VHP, "tiny beyond the length limit", "cmdSqRt", "." + QString(40000, '0') + "1", none, kTooBig, kStays);
@@ -145,6 +149,12 @@ void RootsPowersTest::commands_data() {
     addBoth("negative fraction", "cmdFac", "-0.5", none, kWholeNumber, kStays);
     addBoth("minus zero", "cmdFac", "-0", none, "1", kStays);
     addBoth("exponent form", "cmdFac", "1e1", none, "3628800", kStays);
+    addBoth("nines a double rounds up", "cmdFac", "5.99999999999999999", none, "120", kStays);
+    addRow(Mode::HP, "exponent form of 1000 past the leading number", "cmdFac", "100000e-2", none,
+           kHpFactorialOverflow, kStays);
+    addRow(Mode::HP, "whole part 1000 is no factorial above 1000", "cmdFac", "1000.5", none, kHpFactorialOverflow,
+           kStays);
+    addRow(Mode::HP, "nines below the largest", "cmdFac", "170.99999999999999", none, "7.257415615308E+306", kStays);
     addRow(Mode::HP, "largest in doubles", "cmdFac", "170", none, "7.257415615308E+306", kStays);
     addRow(Mode::HP, "first beyond doubles", "cmdFac", "171", none, kHpFactorialOverflow, kStays);
     addRow(Mode::VHP, "25 exactly", "cmdFac", "25", none, "15511210043330985984000000", kStays);
@@ -193,6 +203,17 @@ void RootsPowersTest::factorialOfOneThousand() {
     QCOMPARE(exact.size(), 2568);
     QVERIFY(exact.startsWith("402387260077093773543702433923003985719374864210"));
     QVERIFY(exact.endsWith(QString(249, '0')));
+
+    // Exponent forms count their whole value, past the leading number.
+    for (const char* typed : {"1e3", "100000e-2", "10000e-1"}) {
+        driver.setText("txtNum1", typed);
+        driver.click("cmdFac");
+        QVERIFY2(driver.text("txtResult") == exact, typed);
+    }
+    // 999! is 1000! / 1000; nines that a double rounds up to 1000 count 999.
+    driver.setText("txtNum1", "999.99999999999999");
+    driver.click("cmdFac");
+    QVERIFY(driver.text("txtResult") == exact.chopped(3));
 }
 
 void RootsPowersTest::squareRootShowsNoApproximationOnTheWay() {
