@@ -127,10 +127,11 @@ void frmNumora::cmdPower_Click() {
         if (base.empty()) throw NotANumber("power: no base");
         try {
             if (highPrecision()) {
-                // Both operands within the fixed decimal's range, the power of
-                // their values as typed in 15 figures.
-                static_cast<void>(toFixedDecimal(base));
-                static_cast<void>(toFixedDecimal(exponent));
+                // Both operands within the fixed decimal's range (their first
+                // 15 figures kept), the power of their values as typed in 15
+                // figures.
+                static_cast<void>(toFixedOperand(base));
+                static_cast<void>(toFixedOperand(exponent));
                 return fifteenFigurePower(base, exponent);
             }
             std::int16_t count = sigFigsCount();

@@ -133,8 +133,10 @@ void RootsPowersTest::commands_data() {
     addRow(Mode::VHP, "product beyond the length limit", "cmdPower", QString(300, '7'), "120", kTooBig, kNum1);
     addBoth("exponent near a whole number", "cmdPower", "2", "119.9999999999999999", "1.32922799578492E+36", kNum1);
     addBoth("negative base, exponent not quite whole", "cmdPower", "-2", "2.00000000000000001", kTooBig, kNum1);
-    addBoth("zero to a tiny power", "cmdPower", "0", "1e-400", "0", kNum1);
+    addRow(Mode::VHP, "zero to a tiny power", "cmdPower", "0", "1e-400", "0", kNum1);
+    addRow(Mode::HP, "exponent too small to keep 15 figures", "cmdPower", "0", "1e-400", kTooBig, kNum1);
     addBoth("tiny power beyond the double", "cmdPower", "1e-5", "121", "1E-605", kNum1);
+    addRow(Mode::HP, "base too small to keep 15 figures", "cmdPower", "1e-29", "2", kTooBig, kNum1);
     addRow(Mode::HP, "base as typed, not as a double", "cmdPower", "1.1", "120", "92709.0688178301", kNum1);
     addRow(Mode::VHP, "half written otherwise is the square root", "cmdPower", "2", "0.50", kRootTwo50, kNum1);
 
