@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // FactorialUP and FactorialHP under hostile input. The count n is the
-// integer part, rounded down, of the text read as a double.
+// whole part, rounded down, of the text read as a typed number (blanks,
+// group separators and exponent form as every box is read).
 //   FactorialHP never fails: "1" for −32,768 ≤ n ≤ 0, n! to 15 figures for
 //   1 ≤ n ≤ 170, the overflow text for every other n and every text that is
 //   no number.
@@ -48,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string overflowText(calcora::kFactorialOverflowText);
 
     require(hp.ok(), [&] { return "FactorialHP failed: " + context(); });
-    const std::optional<Exact> number = readNumberText(text);
+    const std::optional<Exact> number = readTypedNumber(text);
     if (!number) {
         require(up.kind == Kind::NotANumber && *hp.value == overflowText,
                 [&] { return "a text that is no number: " + context(); });
