@@ -7,6 +7,7 @@
 // straddles a rounding boundary, R doubles (the true value then lies ever
 // closer to a boundary, which only an exact midpoint does for long).
 #include "engine/engine.h"
+#include "engine/fifteen_figures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +18,6 @@
 #include <utility>
 
 #include "engine/bigint.h"
-#include "engine/limits.h"
 #include "engine/numtext.h"
 #include "fixeddec/fixeddec.h"
 
@@ -39,16 +39,11 @@ struct Decimal {
 };
 
 Decimal readDecimal(std::string_view number) {
-    std::string magnitude = numtext::cleaned(number);
+    fifteen::Operand operand = fifteen::operandOf(number, "power");
     Decimal value;
-    value.negative = numtext::takeSign(magnitude);
-    if (magnitude.empty() || !numtext::isNumberString(magnitude)) {
-        throw NotANumber("power: an operand is not a number string");
-    }
-    numtext::Significand significand = numtext::significandOf(magnitude);
-    value.digits = std::move(significand.digits);
-    value.exponent = significand.exponent;
-    if (value.isZero()) value.negative = false;
+    value.negative = operand.negative && !operand.significand.digits.empty();
+    value.digits = std::move(operand.significand.digits);
+    value.exponent = operand.significand.exponent;
     return value;
 }
 
@@ -187,15 +182,6 @@ double log10OfLogarithm(const Decimal& x) {
 // passes −32,768 (e^−75,450). The margins cover the estimate's error.
 constexpr double kLargestLogarithm = 711;
 constexpr double kSmallestLogarithm = -75460;
-constexpr std::int64_t kLowestDecimalExponent = limits::kMinCount;
-
-std::string checkedText(const FifteenFigures& value) {
-    if (exceedsDoubleRange(value)) throw ArithmeticOverflow("power: the value is beyond the double's range");
-    if (!value.isZero() && value.exponent < kLowestDecimalExponent) {
-        throw ArithmeticOverflow("power: the value's decimal exponent is below -32,768");
-    }
-    return trimmedText(value);
-}
 
 // Figures of an exactly computed power that rounding may look at; past them
 // the general path is as fast and never meets a tie (a long power has as many
@@ -205,11 +191,11 @@ constexpr std::int64_t kExactPowerDigits = 4000;
 // |x|^n for a whole n with |n| · digits ≤ kExactPowerDigits, rounded once.
 std::string exactWholePower(const Decimal& x, std::int64_t n, bool negative) {
     const BigUInt D = powerOf(BigUInt::fromDigits(x.digits), static_cast<std::uint32_t>(std::llabs(n)));
-    if (n > 0) return checkedText(roundedToFifteen(D.toDigits(), x.exponent * n, negative));
+    if (n > 0) return fifteen::shown(roundedToFifteen(D.toDigits(), x.exponent * n, negative), "power");
     // x^−m = 10^K / D^m × 10^(−K − e·m), with K giving the quotient 17 figures.
     const auto K = static_cast<std::int64_t>(D.digitCount()) + 17;
     const DivModResult q = divMod(one(K), D);
-    return checkedText(roundedToFifteen(q.quotient.toDigits(), -K + x.exponent * n, negative, !q.remainder.isZero()));
+    return fifteen::shown(roundedToFifteen(q.quotient.toDigits(), -K + x.exponent * n, negative, !q.remainder.isZero()), "power");
 }
 
 // The figures past which a pass stops doubling its precision: by then the
@@ -244,14 +230,14 @@ std::string generalPower(const Decimal& x, const Decimal& y, bool negative) {
         const std::int64_t exponent = k - A;
         const FifteenFigures low = roundedToFifteen((E - slack).toDigits(), exponent, negative, true);
         const FifteenFigures high = roundedToFifteen((E + slack).toDigits(), exponent, negative, true);
-        if (low.digits == high.digits && low.exponent == high.exponent) return checkedText(low);
+        if (low.digits == high.digits && low.exponent == high.exponent) return fifteen::shown(low, "power");
         if (R >= kMostFigures) {
             // A midpoint: E rounded to the nearest 16 figures is the midpoint
             // itself, which then rounds to the even figure.
             const std::string digits = E.toDigits();
             const BigUInt sixteen = shiftDown(addSmall(BigUInt::fromDigits(digits.substr(0, 17)), 5), 1);
             const std::int64_t dropped = static_cast<std::int64_t>(digits.size()) - 16;
-            return checkedText(roundedToFifteen(sixteen.toDigits(), exponent + dropped, negative));
+            return fifteen::shown(roundedToFifteen(sixteen.toDigits(), exponent + dropped, negative), "power");
         }
     }
 }
