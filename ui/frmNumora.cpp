@@ -9,7 +9,6 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPalette>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStringList>
@@ -17,6 +16,7 @@
 
 #include "ui/accessible_names.h"
 #include "ui/command_support.h"
+#include "ui/desktop_colours.h"
 #include "ui/keyboard.h"
 #include "ui/long_text_view.h"
 #include "ui/screen_fit.h"
@@ -30,7 +30,6 @@ static void initCalcoraResources() { Q_INIT_RESOURCE(calcora); }
 namespace calcora {
 namespace {
 
-const QColor kBackground(192, 192, 255);
 const QSize kClientSizeAtStart(twips::toPixels(7725), twips::toPixels(5040));
 constexpr double kWindowFontPoints = 9.75;
 
@@ -42,11 +41,6 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Calcora"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/calcora.png")));
 
-    QPalette background = palette();
-    background.setColor(QPalette::Window, kBackground);
-    setPalette(background);
-    setAutoFillBackground(true);
-
     QStringList standIns;
     for (const char* family : kFontStandIns) standIns << QString::fromLatin1(family);
     QFont::insertSubstitutions(QString::fromLatin1(kDesignedFontFamily), standIns);
@@ -55,6 +49,7 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
     setFont(windowFont);
 
     createControls();
+    colourFromDesktop(*this);
     connect(txtResult, &QLineEdit::textChanged, this, &frmNumora::txtResult_Change);
     // On top of the designed window, for the keyboard and screen readers.
     // After createControls, so that these connections run after the handlers'.

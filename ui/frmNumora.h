@@ -11,7 +11,8 @@
 // cmd_memory.cpp, cmd_clipboard.cpp, cmd_web.cpp (the commands);
 // command_support.h (UTF-8 texts, the longest computed text, the fixed text
 // of a failure) and twips.h (the designed geometry) are their private
-// helpers. On top of the designed window: keyboard.cpp (shortcuts, Enter),
+// helpers. On top of the designed window: desktop_colours.cpp (readable
+// colours in any theme, with contrast.cpp), keyboard.cpp (shortcuts, Enter),
 // accessible_names.cpp (what screen readers say), long_text_view.cpp (long
 // texts from their start), stale_result.cpp (a result of earlier boxes
 // dimmed, otherwise the digit count of result_tool_tip.cpp as its tool tip)
