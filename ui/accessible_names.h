@@ -7,10 +7,11 @@ class QWidget;
 namespace calcora {
 
 // Gives every control of window (found by object name) an accessible name,
-// its role or what it does in words ("First number", "Move numbers up"), and
-// a description of a sentence or two that ends with the control's shortcut
-// when it has one ("Shortcut: Ctrl++ or Ctrl+Num++."). Labels also point the
-// screen reader at the box they explain.
+// its role or what it does in words ("First number", "Move numbers up"), or
+// for a label its visible text ("WSF:", "Ver 1.2 - exact long arithmetic"),
+// and a description of a sentence or two that ends with the control's
+// shortcut when it has one ("Shortcut: Ctrl++ or Ctrl+Num++."). Labels also
+// point the screen reader at the box they explain.
 void describeControls(QWidget& window);
 
 }  // namespace calcora

@@ -14,11 +14,13 @@
 #include <QStringList>
 #include <QStyle>
 
+#include "ui/accessible_interfaces.h"
 #include "ui/accessible_names.h"
 #include "ui/command_support.h"
 #include "ui/desktop_colours.h"
 #include "ui/keyboard.h"
 #include "ui/long_text_view.h"
+#include "ui/result_announcer.h"
 #include "ui/screen_fit.h"
 #include "ui/stale_result.h"
 #include "ui/twips.h"
@@ -37,6 +39,7 @@ constexpr double kWindowFontPoints = 9.75;
 
 frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
     initCalcoraResources();
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmNumora"));
     setWindowTitle(QStringLiteral("Calcora"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/calcora.png")));
@@ -58,6 +61,7 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
     describeControls(*this);
     showWrittenTextsFromStart(*this);
     markEarlierResults(*this);
+    announceCommandResults(*this);
 
     resize(kClientSizeAtStart);
     if (const QScreen* screen = this->screen()) {

@@ -13,10 +13,12 @@
 // of a failure) and twips.h (the designed geometry) are their private
 // helpers. On top of the designed window: desktop_colours.cpp (readable
 // colours in any theme, with contrast.cpp), keyboard.cpp (shortcuts, Enter),
-// accessible_names.cpp (what screen readers say), long_text_view.cpp (long
-// texts from their start), stale_result.cpp (a result of earlier boxes
-// dimmed, otherwise the digit count of result_tool_tip.cpp as its tool tip)
-// and screen_fit.cpp (the first fit to the screen).
+// accessible_names.cpp and accessible_interfaces.cpp (what screen readers
+// say), result_announcer.cpp (each command's result spoken),
+// long_text_view.cpp (long texts from their start), stale_result.cpp (a
+// result of earlier boxes dimmed, otherwise the digit count of
+// result_tool_tip.cpp as its tool tip) and screen_fit.cpp (the first fit to
+// the screen).
 
 #include <QString>
 #include <QWidget>
