@@ -88,6 +88,13 @@ const std::pair<const char*, const char*> kLabelledBoxes[] = {
 
 }  // namespace
 
+QString commandDescription(QStringView objectName) {
+    for (const Spoken& row : kSpoken) {
+        if (objectName == QLatin1StringView(row.control)) return QString::fromLatin1(row.description);
+    }
+    return {};
+}
+
 void describeControls(QWidget& window) {
     for (const Spoken& row : kSpoken) {
         auto* control = controlNamed<QWidget>(window, row.control);

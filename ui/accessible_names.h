@@ -2,6 +2,9 @@
 #pragma once
 // What a screen reader says for each of the window's 45 controls.
 
+#include <QString>
+#include <QStringView>
+
 class QWidget;
 
 namespace calcora {
@@ -13,5 +16,10 @@ namespace calcora {
 // shortcut when it has one ("Shortcut: Ctrl++ or Ctrl+Num++."). Labels also
 // point the screen reader at the box they explain.
 void describeControls(QWidget& window);
+
+// What the control named objectName does or holds, the sentence its
+// description begins with ("Adds the second number to the first."); empty
+// for a name that is no control's.
+QString commandDescription(QStringView objectName);
 
 }  // namespace calcora

@@ -26,8 +26,6 @@ QStringList browserCandidates() {
 #endif
 }
 
-constexpr const char* kNoBrowserMessage = "No web browser could be started.";
-
 }  // namespace
 
 void frmNumora::installDefaultWebSeams() {

@@ -12,7 +12,8 @@
 // command_support.h (UTF-8 texts, the longest computed text, the fixed text
 // of a failure) and twips.h (the designed geometry) are their private
 // helpers. On top of the designed window: desktop_colours.cpp (readable
-// colours in any theme, with contrast.cpp), keyboard.cpp (shortcuts, Enter),
+// colours in any theme, with contrast.cpp), keyboard.cpp (shortcuts, Enter,
+// the window's own keys), help_window.cpp (the help F1 opens),
 // accessible_names.cpp and accessible_interfaces.cpp (what screen readers
 // say), result_announcer.cpp (each command's result spoken),
 // long_text_view.cpp (long texts from their start), stale_result.cpp (a
@@ -194,5 +195,7 @@ private:
 inline constexpr const char* kSigFigsNotANumber = "Error - significant figures must be a number";
 inline constexpr const char* kNumericInputRequired = "Error - numeric input required";
 inline constexpr const char* kDivideByZero = "Divide by zero error";
+// The message cmdVisit shows when no browser opens the page.
+inline constexpr const char* kNoBrowserMessage = "No web browser could be started.";
 
 }  // namespace calcora
