@@ -55,10 +55,12 @@ public:
     // Seams. Message boxes go through showMessage (default: a modal box titled
     // "Calcora" with an OK button). startProgram starts a command line and
     // returns whether a process started; openUrl asks the desktop to open an
-    // address; programExists tells whether a program file is there.
+    // address and calls opened once, at once or when the desktop's opener has
+    // finished, with whether the address was opened; programExists tells
+    // whether a program file is there.
     std::function<void(const QString&)> showMessage;
     std::function<bool(const QString& program, const QString& argument)> startProgram;
-    std::function<bool(const QString& url)> openUrl;
+    std::function<void(const QString& url, std::function<void(bool opened)> opened)> openUrl;
     std::function<bool(const QString& path)> programExists;
 
     std::int16_t macroCount() const { return MacroCount; }

@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <QtGlobal>
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 #include "ui/frmNumora.h"
@@ -84,7 +85,7 @@ public:
     void disableWebLink() {
         window.programExists = [](const QString&) { return false; };
         window.startProgram = [](const QString&, const QString&) { return false; };
-        window.openUrl = [](const QString&) { return true; };
+        window.openUrl = [](const QString&, const std::function<void(bool)>& opened) { opened(true); };
     }
     void selectHighPrecision(bool highPrecision) {
         control<QRadioButton>(highPrecision ? QStringLiteral("OptHP") : QStringLiteral("optVHP"))
