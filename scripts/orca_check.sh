@@ -3,10 +3,10 @@
 # Checks with a real screen reader that a command's result is spoken without
 # the focus moving: starts a virtual X display, a window manager, a D-Bus
 # session with the accessibility bus, Orca with its debug log and the built
-# program; types two numbers and presses Ctrl++, then 1000 and Ctrl+! (a
-# result of 2,568 digits), then a letter and Ctrl++ (an error text), and
-# looks for each announcement in what Orca spoke. Exits 0 when Orca spoke
-# all three, 1 otherwise. Builds nothing itself.
+# program; types two numbers and presses Ctrl++ (twice), then 1000 and
+# Ctrl+! (a result of 2,568 digits), then a letter and Ctrl++ (an error
+# text), and looks for each announcement in what Orca spoke. Exits 0 when
+# Orca spoke all four, 1 otherwise. Builds nothing itself.
 #   scripts/orca_check.sh [program] [log]
 # program defaults to build/app/calcora; log, where Orca's debug log is kept,
 # to a temporary file that is removed afterwards.
@@ -92,32 +92,38 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Calcora$' | hea
 xdotool windowactivate --sync "$window"
 await "Calcora frame" 100 0 >/dev/null || { echo "Orca did not present the window as a frame." >&2; exit 1; }
 
-# One command as a user gives it: Esc empties the boxes and puts the focus in
-# the first number; the keys are typed at a person's pace (a shortcut acts at
-# once, while typed keys first make a round trip to the screen reader).
+# Presses the key $1 and waits for Orca to speak the notification $2.
 failed=0
-check() {
-  local first=$1 second=$2 key=$3 spoken=$4 from
+hear() {
+  local from line
   from=$(lines)
-  xdotool key Escape
-  sleep 0.3
-  xdotool type --delay 60 "$first"
-  if [[ -n "$second" ]]; then
-    xdotool key Tab
-    xdotool type --delay 60 "$second"
-  fi
-  sleep 0.5
-  xdotool key "$key"
-  if line=$(await "SPEECH OUTPUT: 'notification $spoken" 100 "$from"); then
+  xdotool key "$1"
+  if line=$(await "SPEECH OUTPUT: 'notification $2" 100 "$from"); then
     echo "spoken: ${line#*SPEECH OUTPUT: }"
   else
-    echo "not spoken: notification $spoken; Orca said:" >&2
+    echo "not spoken: notification $2; Orca said:" >&2
     tail -n +"$((from + 1))" "$log" | grep "SPEECH OUTPUT" >&2 || true
     failed=1
   fi
 }
 
+# One command as a user gives it: Esc empties the boxes and puts the focus in
+# the first number; the keys are typed at a person's pace (a shortcut acts at
+# once, while typed keys first make a round trip to the screen reader).
+check() {
+  xdotool key Escape
+  sleep 0.3
+  xdotool type --delay 60 "$1"
+  if [[ -n "$2" ]]; then
+    xdotool key Tab
+    xdotool type --delay 60 "$2"
+  fi
+  sleep 0.5
+  hear "$3" "$4"
+}
+
 check 123456789 987654321 ctrl+plus "1111111110"
+hear ctrl+plus "1111111110"  # the same result again is spoken again
 check 1000 "" ctrl+exclam "4023872600… 2,568 digits"
 check x 1 ctrl+plus "Error - numeric input required"
 
