@@ -14,7 +14,7 @@ namespace {
 
 struct Spoken {
     const char* control;  // object name
-    const char* name;
+    const char* name;  // none: the control's visible text, its blanks run together
     const char* description;  // the shortcut, if any, is added after it
 };
 
@@ -34,16 +34,13 @@ const Spoken kSpoken[] = {
     {"OptHP", "High Precision (29 significant figures)",
      "Computes with a fixed decimal of 29 significant digits."},
     {"optVHP", "Very High Precision", "Computes with numbers of up to 32,767 characters."},
-    // Labels.
-    {"Label1", "Plus, minus, times, divided by",
-     "The commands combine the first number with the second."},
-    {"Label2", "Equals", "The result box follows."},
-    {"Label3", "Significant figures in Very High Precision, 30 to 500",
-     "Labels the significant-figure setting."},
-    {"Label4", "Version notice", "The version of Calcora."},
-    {"Label5", "Scientific notation exponent", "Labels the exponent of the result."},
-    {"Label6", "Significant figures that fit into window width",
-     "Labels the count of figures that fit across the window."},
+    // Labels: named by their visible text; the description says it in words.
+    {"Label1", nullptr, "Plus, minus, times, divided by: the commands combine the first number with the second."},
+    {"Label2", nullptr, "Equals: the result box follows."},
+    {"Label3", nullptr, "Significant figures in Very High Precision, 30 to 500: labels the setting."},
+    {"Label4", nullptr, "The version of Calcora."},
+    {"Label5", nullptr, "Labels the exponent of the result."},
+    {"Label6", nullptr, "Significant figures that fit into window width: labels their count."},
     // Computing commands.
     {"cmdAdd", "Add", "Adds the second number to the first."},
     {"cmdSubtract", "Subtract", "Subtracts the second number from the first."},
@@ -91,10 +88,18 @@ const std::pair<const char*, const char*> kLabelledBoxes[] = {
 
 }  // namespace
 
+QString commandDescription(QStringView objectName) {
+    for (const Spoken& row : kSpoken) {
+        if (objectName == QLatin1StringView(row.control)) return QString::fromLatin1(row.description);
+    }
+    return {};
+}
+
 void describeControls(QWidget& window) {
     for (const Spoken& row : kSpoken) {
         auto* control = controlNamed<QWidget>(window, row.control);
-        control->setAccessibleName(QString::fromLatin1(row.name));
+        control->setAccessibleName(row.name != nullptr ? QString::fromLatin1(row.name)
+                                                       : controlNamed<QLabel>(window, row.control)->text().simplified());
         QString description = QString::fromLatin1(row.description);
         const QString keys = shortcutText(QString::fromLatin1(row.control));
         if (!keys.isEmpty()) description += QStringLiteral(" Shortcut: %1.").arg(keys);

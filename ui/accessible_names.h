@@ -2,15 +2,24 @@
 #pragma once
 // What a screen reader says for each of the window's 45 controls.
 
+#include <QString>
+#include <QStringView>
+
 class QWidget;
 
 namespace calcora {
 
 // Gives every control of window (found by object name) an accessible name,
-// its role or what it does in words ("First number", "Move numbers up"), and
-// a description of a sentence or two that ends with the control's shortcut
-// when it has one ("Shortcut: Ctrl++ or Ctrl+Num++."). Labels also point the
-// screen reader at the box they explain.
+// its role or what it does in words ("First number", "Move numbers up"), or
+// for a label its visible text ("WSF:", "Ver 1.2 - exact long arithmetic"),
+// and a description of a sentence or two that ends with the control's
+// shortcut when it has one ("Shortcut: Ctrl++ or Ctrl+Num++."). Labels also
+// point the screen reader at the box they explain.
 void describeControls(QWidget& window);
+
+// What the control named objectName does or holds, the sentence its
+// description begins with ("Adds the second number to the first."); empty
+// for a name that is no control's.
+QString commandDescription(QStringView objectName);
 
 }  // namespace calcora

@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
 
@@ -26,7 +28,47 @@ QStringList browserCandidates() {
 #endif
 }
 
-constexpr const char* kNoBrowserMessage = "No web browser could be started.";
+void tellNoBrowser(frmNumora& window) {
+    const QString message = QString::fromLatin1(kNoBrowserMessage);
+    if (window.showMessage) {
+        window.showMessage(message);
+    } else {
+        QMessageBox::information(&window, QStringLiteral("Calcora"), message);
+    }
+}
+
+// Qt's own opening starts xdg-open and answers only whether it started, so
+// an address that nothing on the desktop handles (xdg-open exits 3 or 4)
+// went by unseen. Where xdg-open is there, it runs here and its exit status
+// is the answer.
+void openWithDesktop(const QString& url, std::function<void(bool opened)> opened) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_ANDROID)
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+        // No parent, so closing the window does not end the opener, which can
+        // run a browser in the foreground; it deletes itself once done. Its
+        // output goes where the program's goes, so no pipe fills up.
+        auto* process = new QProcess;
+        process->setProgram(opener);
+        process->setArguments({url});
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+        process->setStandardInputFile(QProcess::nullDevice());
+        QObject::connect(process, &QProcess::finished, process,
+                         [process, opened](int exitCode, QProcess::ExitStatus status) {
+                             opened(status == QProcess::NormalExit && exitCode == 0);
+                             process->deleteLater();
+                         });
+        QObject::connect(process, &QProcess::errorOccurred, process, [process, opened](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart) return;  // the others end in finished
+            opened(false);
+            process->deleteLater();
+        });
+        process->start();
+        return;
+    }
+#endif
+    opened(QDesktopServices::openUrl(QUrl(url)));
+}
 
 }  // namespace
 
@@ -44,9 +86,7 @@ void frmNumora::installDefaultWebSeams() {
             return QProcess::startDetached(program, QStringList{argument});
         };
     }
-    if (!openUrl) {
-        openUrl = [](const QString& url) { return QDesktopServices::openUrl(QUrl(url)); };
-    }
+    if (!openUrl) openUrl = openWithDesktop;
 }
 
 void frmNumora::cmdVisit_Click() {
@@ -55,22 +95,18 @@ void frmNumora::cmdVisit_Click() {
 }
 
 // In a Windows build the two browser paths are tried in order; a start fails
-// when the file is not there or the process does not start. Where neither starts, the
-// desktop's default browser gets the address; where nothing starts, the user
-// is told and the program goes on.
+// when the file is not there or the process does not start. Where neither
+// starts, the desktop's default browser gets the address; where that fails,
+// now or when the opener has finished, the user is told and the program goes
+// on.
 void frmNumora::OpenInBrowser(const QString& address) {
     installDefaultWebSeams();
     for (const QString& program : browserCandidates()) {
         if (programExists(program) && startProgram(program, address)) return;
     }
-    if (openUrl(address)) return;
-
-    const QString message = QString::fromLatin1(kNoBrowserMessage);
-    if (showMessage) {
-        showMessage(message);
-    } else {
-        QMessageBox::information(this, QStringLiteral("Calcora"), message);
-    }
+    openUrl(address, [window = QPointer<frmNumora>(this)](bool opened) {
+        if (!opened && window) tellNoBrowser(*window);
+    });
 }
 
 }  // namespace calcora

@@ -3,11 +3,9 @@
 // create, name, place, dress and connect them and chain their tab order.
 #include "ui/frmNumora.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
@@ -118,11 +116,6 @@ void frmNumora::createControls() {
          nullptr},
     };
 
-    // Buttons and text boxes keep the system's colours; labels and options
-    // show the window's own background through.
-    QPalette systemColours;
-    systemColours.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
-
     std::vector<std::pair<int, QWidget*>> focusable;
     for (const ControlRow& row : kControls) {
         QWidget* widget = std::visit(
@@ -144,9 +137,6 @@ void frmNumora::createControls() {
                     control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
                 } else {
                     focusable.emplace_back(row.tabIndex, control);
-                }
-                if constexpr (std::is_same_v<Control, QLineEdit> || std::is_same_v<Control, QPushButton>) {
-                    control->setPalette(systemColours);
                 }
                 return control;
             },

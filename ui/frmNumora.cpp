@@ -9,16 +9,18 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPalette>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStringList>
 #include <QStyle>
 
+#include "ui/accessible_interfaces.h"
 #include "ui/accessible_names.h"
 #include "ui/command_support.h"
+#include "ui/desktop_colours.h"
 #include "ui/keyboard.h"
 #include "ui/long_text_view.h"
+#include "ui/result_announcer.h"
 #include "ui/screen_fit.h"
 #include "ui/stale_result.h"
 #include "ui/twips.h"
@@ -30,7 +32,6 @@ static void initCalcoraResources() { Q_INIT_RESOURCE(calcora); }
 namespace calcora {
 namespace {
 
-const QColor kBackground(192, 192, 255);
 const QSize kClientSizeAtStart(twips::toPixels(7725), twips::toPixels(5040));
 constexpr double kWindowFontPoints = 9.75;
 
@@ -38,14 +39,10 @@ constexpr double kWindowFontPoints = 9.75;
 
 frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
     initCalcoraResources();
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmNumora"));
     setWindowTitle(QStringLiteral("Calcora"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/calcora.png")));
-
-    QPalette background = palette();
-    background.setColor(QPalette::Window, kBackground);
-    setPalette(background);
-    setAutoFillBackground(true);
 
     QStringList standIns;
     for (const char* family : kFontStandIns) standIns << QString::fromLatin1(family);
@@ -55,6 +52,7 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
     setFont(windowFont);
 
     createControls();
+    colourFromDesktop(*this);
     connect(txtResult, &QLineEdit::textChanged, this, &frmNumora::txtResult_Change);
     // On top of the designed window, for the keyboard and screen readers.
     // After createControls, so that these connections run after the handlers'.
@@ -63,6 +61,7 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
     describeControls(*this);
     showWrittenTextsFromStart(*this);
     markEarlierResults(*this);
+    announceCommandResults(*this);
 
     resize(kClientSizeAtStart);
     if (const QScreen* screen = this->screen()) {

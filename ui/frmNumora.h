@@ -11,11 +11,15 @@
 // cmd_memory.cpp, cmd_clipboard.cpp, cmd_web.cpp (the commands);
 // command_support.h (UTF-8 texts, the longest computed text, the fixed text
 // of a failure) and twips.h (the designed geometry) are their private
-// helpers. On top of the designed window: keyboard.cpp (shortcuts, Enter),
-// accessible_names.cpp (what screen readers say), long_text_view.cpp (long
-// texts from their start), stale_result.cpp (a result of earlier boxes
-// dimmed, otherwise the digit count of result_tool_tip.cpp as its tool tip)
-// and screen_fit.cpp (the first fit to the screen).
+// helpers. On top of the designed window: desktop_colours.cpp (readable
+// colours in any theme, with contrast.cpp), keyboard.cpp (shortcuts, Enter,
+// the window's own keys), help_window.cpp (the help F1 opens),
+// accessible_names.cpp and accessible_interfaces.cpp (what screen readers
+// say), result_announcer.cpp (each command's result spoken),
+// long_text_view.cpp (long texts from their start), stale_result.cpp (a
+// result of earlier boxes dimmed, otherwise the digit count of
+// result_tool_tip.cpp as its tool tip) and screen_fit.cpp (the first fit to
+// the screen).
 
 #include <QString>
 #include <QWidget>
@@ -51,10 +55,12 @@ public:
     // Seams. Message boxes go through showMessage (default: a modal box titled
     // "Calcora" with an OK button). startProgram starts a command line and
     // returns whether a process started; openUrl asks the desktop to open an
-    // address; programExists tells whether a program file is there.
+    // address and calls opened once, at once or when the desktop's opener has
+    // finished, with whether the address was opened; programExists tells
+    // whether a program file is there.
     std::function<void(const QString&)> showMessage;
     std::function<bool(const QString& program, const QString& argument)> startProgram;
-    std::function<bool(const QString& url)> openUrl;
+    std::function<void(const QString& url, std::function<void(bool opened)> opened)> openUrl;
     std::function<bool(const QString& path)> programExists;
 
     std::int16_t macroCount() const { return MacroCount; }
@@ -191,5 +197,7 @@ private:
 inline constexpr const char* kSigFigsNotANumber = "Error - significant figures must be a number";
 inline constexpr const char* kNumericInputRequired = "Error - numeric input required";
 inline constexpr const char* kDivideByZero = "Divide by zero error";
+// The message cmdVisit shows when no browser opens the page.
+inline constexpr const char* kNoBrowserMessage = "No web browser could be started.";
 
 }  // namespace calcora

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The keyboard table: which keys click which command, and which commands
-// Enter repeats.
+// The keyboard tables: which keys click which command, which commands Enter
+// repeats, and the window's own keys.
 #include "ui/keyboard.h"
 
 #include <QAbstractButton>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -14,6 +16,7 @@
 #include <initializer_list>
 
 #include "ui/control_named.h"
+#include "ui/help_window.h"
 
 namespace calcora {
 namespace {
@@ -31,11 +34,11 @@ struct CommandKeys {
 };
 
 // Plain keys type into the boxes, so every shortcut carries Ctrl or Alt, or
-// is a key the boxes leave alone (Esc, F1). Operators are the four operator
-// keys with Ctrl, on the main keyboard and the keypad; 1/x, root, power,
-// factorial and pi follow the desktop calculator's own keys (R, @, ^, !, P)
-// with Ctrl. None is a key the boxes edit with (Ctrl+C, V, X, Z, Y, A, E, K,
-// U, Home, End, arrows with Shift, ...): a test holds the table to that.
+// is a key the boxes leave alone (Esc, Shift+F1). Operators are the four
+// operator keys with Ctrl, on the main keyboard and the keypad; 1/x, root,
+// power, factorial and pi follow the desktop calculator's own keys (R, @, ^,
+// !, P) with Ctrl. None is a key the boxes edit with (Ctrl+C, V, X, Z, Y, A,
+// E, K, U, Home, End, arrows with Shift, ...): a test holds the table to that.
 const CommandKeys kCommandKeys[] = {
     {"cmdAdd", {kCtrl | Qt::Key_Plus, kCtrlKeypad | Qt::Key_Plus}, true},
     {"cmdSubtract", {kCtrl | Qt::Key_Minus, kCtrlKeypad | Qt::Key_Minus}, true},
@@ -66,16 +69,58 @@ const CommandKeys kCommandKeys[] = {
     {"cmdClr1", {kAlt | Qt::Key_1}, false},
     {"cmdClr2", {kAlt | Qt::Key_2}, false},
     {"cmdClr3", {kAlt | Qt::Key_3}, false},
-    {"cmdVisit", {QKeyCombination(Qt::Key_F1)}, false},
+    // F1 is the help's, as everywhere; Shift+F1 stays beside it.
+    {"cmdVisit", {Qt::ShiftModifier | Qt::Key_F1}, false},
 };
 
-QList<QKeySequence> sequencesOf(const CommandKeys& command) {
+// Ctrl+C is the boxes' own key for copying: the window takes it only when
+// the box with the focus has nothing selected (or no box has the focus).
+constexpr QKeyCombination kCopyKey = kCtrl | Qt::Key_C;
+
+struct WindowKeys {
+    const char* action;  // in words, for the help
+    std::array<QKeyCombination, 2> keys;  // unused entries stay Key_unknown
+    void (*run)(QWidget& window);
+};
+
+const WindowKeys kWindowKeys[] = {
+    {"Show this help", {QKeyCombination(Qt::Key_F1)}, [](QWidget& window) { showHelp(window); }},
+    {"Copy the result, when nothing is selected in the box with the focus (with a selection, copy the "
+     "selection)",
+     {kCopyKey},
+     [](QWidget& window) { controlNamed<QPushButton>(window, "cmdCopyResult")->click(); }},
+    {"Close the window", {kCtrl | Qt::Key_Q, kCtrl | Qt::Key_W}, [](QWidget& window) { window.close(); }},
+};
+
+QList<QKeySequence> sequencesOf(const std::array<QKeyCombination, 2>& keys) {
     QList<QKeySequence> sequences;
-    for (QKeyCombination key : command.keys) {
+    for (QKeyCombination key : keys) {
         if (key.key() != Qt::Key_unknown) sequences << QKeySequence(key);
     }
     return sequences;
 }
+
+QString wordsFor(const QList<QKeySequence>& sequences) {
+    QStringList words;
+    for (const QKeySequence& sequence : sequences) words << sequence.toString(QKeySequence::NativeText);
+    return words.join(QStringLiteral(" or "));
+}
+
+// Lets a box keep Ctrl+C while it has a selection, and otherwise lets the
+// key through to the window, whose shortcut copies the result.
+class CopyKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto* box = qobject_cast<QLineEdit*>(watched);
+        // Consumed unaccepted, the override leaves the key to the shortcuts.
+        return box != nullptr && key->keyCombination() == kCopyKey && !box->hasSelectedText();
+    }
+};
 
 const CommandKeys* findCommand(QStringView objectName) {
     for (const CommandKeys& command : kCommandKeys) {
@@ -96,26 +141,51 @@ public:
 
 QList<QKeySequence> shortcutsOf(QStringView objectName) {
     const CommandKeys* command = findCommand(objectName);
-    return command != nullptr ? sequencesOf(*command) : QList<QKeySequence>();
+    return command != nullptr ? sequencesOf(command->keys) : QList<QKeySequence>();
 }
 
-QString shortcutText(QStringView objectName) {
-    QStringList words;
-    for (const QKeySequence& sequence : shortcutsOf(objectName)) {
-        words << sequence.toString(QKeySequence::NativeText);
+QString shortcutText(QStringView objectName) { return wordsFor(shortcutsOf(objectName)); }
+
+QStringList commandsWithKeys() {
+    QStringList names;
+    for (const CommandKeys& command : kCommandKeys) names << QString::fromLatin1(command.button);
+    return names;
+}
+
+QStringList commandsRepeatedByEnter() {
+    QStringList names;
+    for (const CommandKeys& command : kCommandKeys) {
+        if (command.repeatsOnEnter) names << QString::fromLatin1(command.button);
     }
-    return words.join(QStringLiteral(" or "));
+    return names;
+}
+
+QList<WindowKey> windowKeys() {
+    QList<WindowKey> keys;
+    for (const WindowKeys& row : kWindowKeys) {
+        keys.push_back({QString::fromLatin1(row.action), wordsFor(sequencesOf(row.keys))});
+    }
+    return keys;
 }
 
 void installShortcuts(QWidget& window) {
     for (const CommandKeys& command : kCommandKeys) {
         QPushButton* button = controlNamed<QPushButton>(window, command.button);
-        for (const QKeySequence& sequence : sequencesOf(command)) {
+        for (const QKeySequence& sequence : sequencesOf(command.keys)) {
             auto* shortcut = new QShortcut(sequence, &window);
             shortcut->setContext(Qt::WindowShortcut);
             QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
         }
     }
+    for (const WindowKeys& row : kWindowKeys) {
+        for (const QKeySequence& sequence : sequencesOf(row.keys)) {
+            auto* shortcut = new QShortcut(sequence, &window);
+            shortcut->setContext(Qt::WindowShortcut);
+            QObject::connect(shortcut, &QShortcut::activated, &window, [&window, run = row.run] { run(window); });
+        }
+    }
+    auto* copyKey = new CopyKeyFilter(&window);
+    for (QLineEdit* box : window.findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) box->installEventFilter(copyKey);
 }
 
 void installCommandRepeat(QWidget& window) {

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The window for the keyboard: a shortcut for every command, active wherever
-// the focus is in the window, and Enter in an operand box repeating the last
-// computing command. The keys are listed in the README's "Keyboard" table.
+// the focus is in the window, the window's own keys (help, copy, close), and
+// Enter in an operand box repeating the last computing command. The keys are
+// listed in the README's "Keyboard" table and in the help.
 
 #include <QKeySequence>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 class QWidget;
@@ -15,7 +17,10 @@ namespace calcora {
 
 // Gives every command button of window (found by object name) its shortcuts;
 // each shortcut clicks its button, so a shortcut does exactly what a click
-// does. No shortcut takes a key the text boxes edit with.
+// does. No shortcut takes a key the text boxes edit with. Also the window's
+// own keys (windowKeys): F1 shows the help, Ctrl+Q and Ctrl+W close the
+// window, and Ctrl+C clicks Copy Result unless the box with the focus has a
+// selection, which it then copies as before.
 void installShortcuts(QWidget& window);
 
 // Makes Return and Enter in txtNum1 and txtNum2 click again the computing
@@ -29,5 +34,18 @@ QList<QKeySequence> shortcutsOf(QStringView objectName);
 
 // The same as words for people, "Ctrl++ or Ctrl+Num++"; empty if none.
 QString shortcutText(QStringView objectName);
+
+// The object names of the buttons with shortcuts, in the table's order.
+QStringList commandsWithKeys();
+
+// The object names of the commands Enter repeats, in the table's order.
+QStringList commandsRepeatedByEnter();
+
+// A key of the window itself: what it does in words and its keys in words.
+struct WindowKey {
+    QString action;
+    QString keys;
+};
+QList<WindowKey> windowKeys();
 
 }  // namespace calcora

@@ -260,7 +260,7 @@ public:
     Window() {
         window.showMessage = [](const QString&) {};
         window.startProgram = [](const QString&, const QString&) { return false; };
-        window.openUrl = [](const QString&) { return false; };
+        window.openUrl = [](const QString&, const std::function<void(bool)>& opened) { opened(false); };
         window.show();
     }
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The window without the mouse: every shortcut clicks its command wherever
-// the focus is, no shortcut takes a key the boxes edit with, and Enter in an
-// operand box repeats the last computing command.
+// the focus is, no shortcut takes a key the boxes edit with, Ctrl+Q and
+// Ctrl+W close the window, Ctrl+C copies the result unless a box has a
+// selection, and Enter in an operand box repeats the last computing command.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QTest>
@@ -53,6 +56,10 @@ private slots:
     void shortcutClicksItsCommand_data();
     void shortcutClicksItsCommand();
     void noShortcutTakesAnEditingKey();
+    void closeKeys_data();
+    void closeKeys();
+    void ctrlCCopiesTheSelectionOrElseTheResult_data();
+    void ctrlCCopiesTheSelectionOrElseTheResult();
     void enterRepeatsTheLastComputingCommand_data();
     void enterRepeatsTheLastComputingCommand();
 };
@@ -97,7 +104,7 @@ void KeyboardTest::shortcutClicksItsCommand_data() {
     row("Alt+1 clears first", Qt::AltModifier | Qt::Key_1, "cmdClr1");
     row("Alt+2 clears second", Qt::AltModifier | Qt::Key_2, "cmdClr2");
     row("Alt+3 clears result", Qt::AltModifier | Qt::Key_3, "cmdClr3");
-    row("F1 visits the website", QKeyCombination(Qt::Key_F1), "cmdVisit");
+    row("Shift+F1 visits the website", Qt::ShiftModifier | Qt::Key_F1, "cmdVisit");
 }
 
 // Pressed on the window, and then in the first operand box, which has the
@@ -138,6 +145,45 @@ void KeyboardTest::noShortcutTakesAnEditingKey() {
     driver.setText(QStringLiteral("txtNum1"), QStringLiteral("12345"));
     driver.pressIn(QStringLiteral("txtNum1"), kCtrl | Qt::Key_A);
     QCOMPARE(driver.box(QStringLiteral("txtNum1"))->selectedText(), QStringLiteral("12345"));
+}
+
+void KeyboardTest::closeKeys_data() {
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::newRow("Ctrl+Q") << (kCtrl | Qt::Key_Q);
+    QTest::newRow("Ctrl+W") << (kCtrl | Qt::Key_W);
+}
+
+void KeyboardTest::closeKeys() {
+    QFETCH(QKeyCombination, key);
+    ShownWindowDriver driver;
+    QVERIFY(driver.active());
+    driver.pressIn(QStringLiteral("txtNum1"), key);
+    QVERIFY(!driver.window.isVisible());
+}
+
+void KeyboardTest::ctrlCCopiesTheSelectionOrElseTheResult_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("selected");  // characters of "12345" selected from the second on
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("nothing selected in a number: the result") << "txtNum1" << 0 << "42";
+    QTest::newRow("a selection in a number: the selection") << "txtNum1" << 2 << "23";
+    QTest::newRow("nothing selected in the result box") << "txtResult" << 0 << "42";
+    QTest::newRow("a button with the focus: the result") << "cmdAdd" << 0 << "42";
+}
+
+void KeyboardTest::ctrlCCopiesTheSelectionOrElseTheResult() {
+    QFETCH(QString, focus);
+    QFETCH(int, selected);
+    QFETCH(QString, copied);
+    ShownWindowDriver driver;
+    QVERIFY(driver.active());
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    driver.setText(QStringLiteral("txtNum1"), QStringLiteral("12345"));
+    driver.setText(QStringLiteral("txtResult"), QStringLiteral("42"));
+    driver.control<QWidget>(focus)->setFocus();
+    if (selected > 0) driver.box(focus)->setSelection(1, selected);
+    driver.pressIn(focus, kCtrl | Qt::Key_C);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
 }
 
 void KeyboardTest::enterRepeatsTheLastComputingCommand_data() {

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
 // The web link: the browser start is replaced by test doubles that record
-// which candidate was asked for, the command line, the fallback and the message.
+// which candidate was asked for, the command line, the fallback and the
+// message, also when the desktop's answer comes later; and the desktop's own
+// opener, xdg-open, is replaced by a script whose exit status is the answer.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+#include <functional>
+#include <memory>
 
 #include "ui/frmNumora.h"
 #include "window_driver.h"
@@ -25,6 +30,9 @@ struct Desktop {
     QStringList starting;
     bool defaultBrowserOpens = false;
     QStringList log;
+    // The opener's answer is kept in answer, to be given when the test says.
+    bool answersLater = false;
+    std::function<void(bool)> answer;
 
     void install(calcora::frmNumora& w) {
         w.programExists = [this](const QString& path) {
@@ -35,9 +43,13 @@ struct Desktop {
             log << QStringLiteral("start ") + program + QLatin1Char(' ') + argument;
             return starting.contains(program);
         };
-        w.openUrl = [this](const QString& url) {
+        w.openUrl = [this](const QString& url, const std::function<void(bool)>& opened) {
             log << QStringLiteral("open ") + url;
-            return defaultBrowserOpens;
+            if (answersLater) {
+                answer = opened;
+            } else {
+                opened(defaultBrowserOpens);
+            }
         };
         w.showMessage = [this](const QString& text) { log << QStringLiteral("message ") + text; };
     }
@@ -60,6 +72,10 @@ private slots:
     void visit_data();
     void visit();
     void defaultSeams();
+    void aLateAnswer_data();
+    void aLateAnswer();
+    void theDesktopsOpenerAnswers_data();
+    void theDesktopsOpenerAnswers();
 };
 
 void WebTest::pageAddress() {
@@ -111,7 +127,10 @@ void WebTest::visit() {
 
     Window win;
     QVERIFY(win.active());
-    Desktop desktop{present, starting, defaultBrowserOpens, {}};
+    Desktop desktop;
+    desktop.present = present;
+    desktop.starting = starting;
+    desktop.defaultBrowserOpens = defaultBrowserOpens;
     desktop.install(win.window);
     win.box("txtNum1")->setText("1");
     win.box("txtNum2")->setText("2");
@@ -137,7 +156,8 @@ void WebTest::defaultSeams() {
     }
     Window win;
     QVERIFY(win.active());
-    Desktop desktop{{}, {}, true, {}};
+    Desktop desktop;
+    desktop.defaultBrowserOpens = true;
     desktop.install(win.window);
     // Left empty, the existence test falls back to the file system's answer.
     win.window.programExists = nullptr;
@@ -151,6 +171,72 @@ void WebTest::defaultSeams() {
     QTemporaryFile plainFile;
     QVERIFY(plainFile.open());
     QVERIFY(!win.window.programExists(plainFile.fileName()));
+}
+
+void WebTest::aLateAnswer_data() {
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<bool>("windowStays");
+    QTest::addColumn<QStringList>("log");  // after the answer
+    QTest::newRow("the opener fails later: one message then") << false << true << QStringList{kOpen, kMessage};
+    QTest::newRow("the opener succeeds later: no message") << true << true << QStringList{kOpen};
+    QTest::newRow("the window closed before the opener failed: nothing") << false << false << QStringList{kOpen};
+}
+
+void WebTest::aLateAnswer() {
+    QFETCH(bool, opened);
+    QFETCH(bool, windowStays);
+    QFETCH(QStringList, log);
+    auto win = std::make_unique<Window>();
+    Desktop desktop;
+    desktop.answersLater = true;
+    desktop.install(win->window);
+    win->window.programExists = [](const QString&) { return false; };
+
+    win->click(QStringLiteral("cmdVisit"));
+    QCOMPARE(desktop.log, QStringList{kOpen});
+    QVERIFY(desktop.answer);
+    if (!windowStays) win.reset();
+    desktop.answer(opened);
+    QCOMPARE(desktop.log, log);
+}
+
+void WebTest::theDesktopsOpenerAnswers_data() {
+    QTest::addColumn<int>("exitStatus");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("nothing handles the address (3): the message") << 3 << QStringList{kMessage.mid(8)};
+    QTest::newRow("opened (0): no message") << 0 << QStringList{};
+}
+
+// Only the opener is the desktop's own here: a script named xdg-open first on
+// the PATH, which notes its arguments and exits with the given status.
+void WebTest::theDesktopsOpenerAnswers() {
+#if !defined(Q_OS_UNIX) || defined(Q_OS_MACOS)
+    QSKIP("the desktop's opener is xdg-open only on the free desktops");
+#endif
+    QFETCH(int, exitStatus);
+    QFETCH(QStringList, messages);
+    QTemporaryDir bin;
+    QVERIFY(bin.isValid());
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(opener.open(QIODevice::WriteOnly));
+    opener.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\nexit %1\n").arg(exitStatus).toUtf8());
+    opener.close();
+    QVERIFY(opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+
+    WindowDriver win;
+    win.window.programExists = [](const QString&) { return false; };
+    win.window.openUrl = nullptr;
+    win.click(QStringLiteral("cmdVisit"));
+    QFile arguments(opener.fileName() + QStringLiteral(".args"));
+    QTRY_VERIFY(arguments.exists());
+    QTRY_COMPARE(win.messages, messages);
+    QTest::qWait(50);  // no second message
+    qputenv("PATH", path);
+    QCOMPARE(win.messages, messages);
+    QVERIFY(arguments.open(QIODevice::ReadOnly));
+    QCOMPARE(arguments.readAll(), kAddress.toUtf8() + '\n');
 }
 
 QTEST_MAIN(WebTest)

@@ -6,6 +6,7 @@
 // ShownWindowDriver is the same with the window on screen and active.
 
 #include <QApplication>
+#include <QColor>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,6 +16,9 @@
 #include <QTest>
 #include <QWidget>
 #include <QtGlobal>
+#include <algorithm>
+#include <functional>
+#include <cmath>
 
 #include "ui/frmNumora.h"
 
@@ -41,6 +45,17 @@ inline const QString kNumeratorTooLong = QStringLiteral(
     "The numerator must be no longer than the number of significant figures used + 1. To use this "
     "numerator, please increase the number significant figures.");
 }  // namespace window_text
+
+// WCAG 2 contrast ratio of two colours, worked out here apart from the
+// window's own.
+inline double wcagContrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 class WindowDriver {
 public:
@@ -70,7 +85,7 @@ public:
     void disableWebLink() {
         window.programExists = [](const QString&) { return false; };
         window.startProgram = [](const QString&, const QString&) { return false; };
-        window.openUrl = [](const QString&) { return true; };
+        window.openUrl = [](const QString&, const std::function<void(bool)>& opened) { opened(true); };
     }
     void selectHighPrecision(bool highPrecision) {
         control<QRadioButton>(highPrecision ? QStringLiteral("OptHP") : QStringLiteral("optVHP"))
