@@ -91,7 +91,7 @@ void frmNumora::cmdSqRt_Click() {
     if (optVHP->isChecked()) {
         // Every figure a digit of the true root, at most 100 of them.
         std::int16_t count = 0;
-        const std::string setting = engineText(txtSigFigs->text());
+        const std::string setting = std::to_string(sigFigsCount());
         setResult(resultOrFailureText([&] { return SquareRoot(count, number, setting); }));
         txtNum1->setFocus();
         return;
@@ -135,7 +135,7 @@ void frmNumora::cmdPower_Click() {
                 return fifteenFigurePower(base, exponent);
             }
             std::int16_t count = sigFigsCount();
-            return RTPower(count, base, exponent, engineText(txtSigFigs->text()), messageSinkOf(*this));
+            return RTPower(count, base, exponent, std::to_string(count), messageSinkOf(*this));
         } catch (const Failure&) {
             // Whatever stops the power (a range, zero to a negative power, a
             // negative base with a fraction) says so with one text.

@@ -13,6 +13,7 @@ namespace {
 const QString kPrevious = QStringLiteral("previous");
 using namespace window_text;
 
+const QString kRootTwo30 = QStringLiteral("1.4142135623730950488016887242");
 const QString kRootTwo50 = QStringLiteral("1.4142135623730950488016887242096980785696718753769");
 const QString kRootTwo100 = QStringLiteral(
     "1.414213562373095048801688724209698078569671875376948073176679737990732478462107038850387534327641572");
@@ -64,13 +65,13 @@ void RootsPowersTest::commands_data() {
     // ---- Square root ----
     addRow(Mode::VHP, "of two at fifty", "cmdSqRt", "2", none, kRootTwo50, kNum1);
     addRow(Mode::HP, "of two is the estimate", "cmdSqRt", "2", none, kRootTwoEstimate, kNum1);
-    addRow(Mode::VHP, "setting 10 shown as 30", "cmdSqRt", "2", none,
-           QStringLiteral("1.4142135623730950488016887242"), kNum1, "10", "30");
+    addRow(Mode::VHP, "setting 10 shown as 30", "cmdSqRt", "2", none, kRootTwo30, kNum1, "10", "30");
     addRow(Mode::HP, "setting 10 shown as 30", "cmdSqRt", "2", none, kRootTwoEstimate, kNum1, "10", "30");
     addRow(Mode::VHP, "setting 900 shown as 500, root at 100", "cmdSqRt", "2", none, kRootTwo100, kNum1, "900",
            "500");
     addRow(Mode::HP, "setting 900 shown as 500", "cmdSqRt", "2", none, kRootTwoEstimate, kNum1, "900", "500");
     addBoth("setting not a number", "cmdSqRt", "2", none, kSettingNotANumber, kStays, "abc");
+    addRow(Mode::VHP, "setting read as typed, tab before it", "cmdSqRt", "2", none, kRootTwo30, kNum1, "\t30");
     addBoth("zero shortcut 0.0", "cmdSqRt", "0.0", none, "0", kStays);
     addBoth("zero shortcut 00", "cmdSqRt", "00", none, "0", kStays);
     addBoth("other zero through the fallback", "cmdSqRt", "0.000", none, "0", kStays);
@@ -118,6 +119,7 @@ void RootsPowersTest::commands_data() {
     addBoth("zero exponent of no number", "cmdPower", "abc", "0", kNumericInputRequired, kNum1);
     addRow(Mode::VHP, "exponent form", "cmdPower", "2", "1e1", "1024", kNum1);
     addRow(Mode::VHP, "reciprocal", "cmdPower", "8", "-1", ".125", kNum1);
+    addRow(Mode::VHP, "half with a grouped setting", "cmdPower", "2", "0.5", kRootTwo30, kNum1, "3 0");
     addBoth("setting 10 shown as 30", "cmdPower", "2", "3", "8", kNum1, "10", "30");
     addBoth("setting 900 shown as 500", "cmdPower", "2", "3", "8", kNum1, "900", "500");
     addBoth("setting not a number", "cmdPower", "2", "3", kSettingNotANumber, kStays, "");
