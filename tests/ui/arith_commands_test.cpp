@@ -143,8 +143,10 @@ void ArithCommandsTest::addSubtract_data() {
     row("40,000 digits are beyond the arithmetic", "cmdAdd", false, repeated('1', 40000), "1", kTooBig);
     row("a sum one digit too long", "cmdAdd", false, repeated('9', 32767), "1", kTooBig);
     row("a sum of exactly 32,767 characters", "cmdAdd", false, "1e-32766", "", '.' + repeated('0', 32765) + '1');
-    // "0" aligned below that point is "0." and 32,766 zeros: one too many.
-    row("an operand aligned one past the limit", "cmdAdd", false, "1e-32766", "0", kTooBig);
+    row("zero beside a fraction of 32,767 characters", "cmdAdd", false, "1e-32766", "0",
+        '.' + repeated('0', 32765) + '1');
+    row("leading zeros beside a fraction of 32,767 characters", "cmdSubtract", false, "-007", "1e-32766",
+        kTooBig);
     row("plus sign in front", "cmdAdd", false, "+5", "1", "6");
     row("sign after the digits", "cmdAdd", false, "5-", "1", kNumericInputRequired);
     row("second point", "cmdAdd", false, "1.2.3", "1", kNumericInputRequired);
