@@ -28,7 +28,8 @@ void frmNumora::cmdPi_Click() {
 // One term of e = 1 + 1/1! + 1/2! + ... per click. Between clicks the boxes
 // carry the series: txtNum1 the last term, txtNum2 its index, txtMem the sum.
 // The term is divided, added and shifted by the divide, M+ and "Shift Result
-// to 1" handlers themselves, so the click behaves exactly as pressing them;
+// to 1" handlers themselves, so the click behaves as pressing them (only the
+// divide keeps the fixed decimal's quotient, however few figures it has);
 // when the divide or M+ reports a failure, the click ends with its text
 // standing and the term not counted, so the next click divides the same
 // term again.
@@ -52,7 +53,7 @@ void frmNumora::cmdMacro_Click() {
     const QString k = QString::number(count);
 
     txtNum2->setText(k);
-    cmdDivide_Click();
+    divideBoxes(true);
     const QString term = txtResult->text();
     if (!isNumberText(engineText(term))) return;
     cmdMemPlus_Click();

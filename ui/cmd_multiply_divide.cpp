@@ -17,14 +17,36 @@
 namespace calcora {
 namespace {
 
-// The "High Precision" result: the fixed-decimal one, else the 15-figure one.
+// Whether a fixed-decimal text has room for 15 figures in its 28 places: its
+// first significant digit stands at 10^-14 or above. A zero has none.
+bool keepsFifteenFigures(std::string_view fixedText) {
+    if (isZeroValue(fixedText)) return false;
+    const std::string exponent = decimalExponent(fixedText);
+    return exponent.front() != '-' || std::stoi(exponent) >= -14;
+}
+
+// Whether two number texts have the same value.
+bool sameValue(std::string_view a, std::string_view b) {
+    if (decimalExponent(a) != decimalExponent(b)) return false;
+    return isZeroValue(LargeAdd("-", plainNumber(a), plainNumber(b)));
+}
+
+// The "High Precision" result: the fixed-decimal one, else the 15-figure
+// one. The 15-figure one is shown when the fixed decimal cannot hold an
+// operand or the result, and, unless `fixedAlways`, when the fixed one has
+// lost some of its first 15 figures to the 28 places ("0" for 1e-15 x 1e-14)
+// and is not the exact value.
 template <typename Fixed, typename Fifteen>
-std::string fixedElseFifteen(Fixed&& fixed, Fifteen&& fallback) {
+std::string fixedElseFifteen(Fixed&& fixed, Fifteen&& fallback, bool fixedAlways = false) {
+    std::string shown;
     try {
-        return fixed();
+        shown = fixed();
     } catch (const Failure&) {
         return fallback();
     }
+    if (fixedAlways || keepsFifteenFigures(shown)) return shown;
+    std::string rounded = fallback();
+    return sameValue(shown, rounded) ? shown : rounded;
 }
 
 // The divisor read from its box: DivisionByZero for a zero value, the empty
@@ -54,7 +76,9 @@ void frmNumora::cmdMultiply_Click() {
     }));
 }
 
-void frmNumora::cmdDivide_Click() {
+void frmNumora::cmdDivide_Click() { divideBoxes(false); }
+
+void frmNumora::divideBoxes(bool seriesTerm) {
     if (!correctSigFigs()) return;
     setResult(resultOrFailureText([&] {
         const std::string divisor = nonZeroDivisor(*txtNum2);
@@ -62,7 +86,7 @@ void frmNumora::cmdDivide_Click() {
         if (highPrecision()) {
             return fixedElseFifteen(
                 [&] { return trimmedText(toFixedOperand(dividend) / toFixedOperand(divisor)); },
-                [&] { return fifteenFigureQuotient(dividend, divisor); });
+                [&] { return fifteenFigureQuotient(dividend, divisor); }, seriesTerm);
         }
         // A dividend longer than the count + 1 characters is refused: the
         // message, then the empty text as the result.

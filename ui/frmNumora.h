@@ -130,6 +130,10 @@ private:
     std::int16_t sigFigsCount() const;
 
     bool highPrecision() const;  // OptHP selected
+    // Divide's work. A term of the e series (seriesTerm) keeps the fixed
+    // decimal's quotient even where it has fewer than 15 figures, so the
+    // series is summed in the fixed decimal's 28 places.
+    void divideBoxes(bool seriesTerm);
     // The last step of a command: text into txtResult, or the overflow text
     // for one longer than 32,767 characters; then resultWritten.
     void setResult(const QString& text);

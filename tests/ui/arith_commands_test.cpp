@@ -196,6 +196,11 @@ void ArithCommandsTest::multiply_data() {
     row("beyond doubles", "cmdMultiply", true, "1E+200", "1E+200", kTooBig);
     row("operand too small: 15 figures of the exact product", "cmdMultiply", true, "1e-29", "1e10", "1E-19");
     row("tiny product is no zero", "cmdMultiply", true, "1e-200", "1e-300", "1E-500");
+    row("product below the 28 places is no zero", "cmdMultiply", true, "1e-15", "1e-14", "1E-29");
+    row("product short of 15 figures in 28 places", "cmdMultiply", true, "1.23456789e-10", "1.1e-10",
+        "1.358024679E-20");
+    row("exact product with few figures stays fixed", "cmdMultiply", true, "2e-10", "3e-10",
+        ".00000000000000000006");
     row("exact product rounded once, not doubles", "cmdMultiply", true, "124285028380144e20", "567143669248394e20",
         "7.04874670281557E+68");
     row("setting not read", "cmdMultiply", true, "6", "7", "42", "abc");
@@ -253,6 +258,8 @@ void ArithCommandsTest::divide_data() {
     row("1/3 to 28 places", "cmdDivide", true, "1", "3", '.' + repeated('3', 28));
     row("2/3 rounded", "cmdDivide", true, "2", "3", '.' + repeated('6', 27) + '7');
     row("10/4", "cmdDivide", true, "10", "4", "2.5");
+    row("quotient short of 15 figures in 28 places", "cmdDivide", true, "1", "3e14", "3.33333333333333E-15");
+    row("exact quotient with few figures stays fixed", "cmdDivide", true, "1", "4e20", ".0000000000000000000025");
     row("setting corrected, not used", "cmdDivide", true, "10", "4", "2.5", "10", "30");
     row("beyond fixed decimals: doubles", "cmdDivide", true, "1E+20", "1E-20", "1E+40");
     row("beyond doubles", "cmdDivide", true, "1E+300", "1E-300", kTooBig);
