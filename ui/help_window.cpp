@@ -40,10 +40,12 @@ const char* const kModes =
     "Subtract, Multiply, M+ and M- are exact, and so are factorials up to 1000!. Divide and 1/x give as "
     "many significant figures as the box \"Significant figures in VHP (30 - 500)\" says, truncated, never "
     "rounded; Sq Rt gives at most 100 figures. Whole powers from 1 to 120 are multiplied out exactly; "
-    "other powers are worked in doubles (15 digits).</p>"
+    "every other power is the true power rounded once to 15 significant figures.</p>"
     "<p><b>High Precision (29 Sig Figs)</b>: a fixed decimal of 29 significant digits with exact decimal "
-    "arithmetic (0.1 + 0.2 is exactly 0.3). Multiply and Divide fall back to 15-digit doubles beyond its "
-    "range; ^ Exp and x ! work in doubles, and factorials end at 170!.</p>"
+    "arithmetic (0.1 + 0.2 is exactly 0.3). Multiply and Divide fall back to the exact result rounded "
+    "once to 15 figures beyond its range, where an operand is too small to keep 15 figures in its 28 "
+    "decimal places, or where the result would lose some there; ^ Exp and x ! give the true value rounded "
+    "once to 15 figures, and factorials end at 170!.</p>"
     "<p>Every command reads a box the same way: group commas and spaces, blanks around a pasted number, "
     "a leading + or -, and exponent form (1e3) are all understood. A result that no longer answers the "
     "boxes turns grey until the next command.</p>";
@@ -86,7 +88,7 @@ QString errorsPart() {
         {QStringLiteral("Error - input must be numeric"), "Sq Rt found the first number empty or no number."},
         {QStringLiteral("Error - input must not be negative"), "Sq Rt of a negative number."},
         {QStringLiteral("Error - exponent needed"), "^ Exp found the second number empty or no number."},
-        {QStringLiteral("Factorials greater than 1000! are not allowed"), "x ! of a number above 1000."},
+        {QStringLiteral("Factorials greater than 1000! are not allowed"), "x ! of a number whose whole part is above 1000."},
         {QStringLiteral("Error - input must be an integer number <= 1000"),
          "x ! found the first number empty or no number."},
         {QStringLiteral("Error - input must be a whole number from 0 to 1000"), "x ! of a negative number."},
