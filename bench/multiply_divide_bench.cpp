@@ -58,22 +58,22 @@ void BM_Ours_Multiply_2568x4(benchmark::State& state) {
 BENCHMARK(BM_Ours_Multiply_2568x4)->Unit(benchmark::kMicrosecond);
 
 void BM_Ours_Divide_1by3_500(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(false, kFigures, "1", "3", {}));
+    for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(kFigures, "1", "3"));
 }
 BENCHMARK(BM_Ours_Divide_1by3_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Ours_Divide_501by500_500(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(false, kFigures, d501(), d500a(), {}));
+    for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(kFigures, d501(), d500a()));
 }
 BENCHMARK(BM_Ours_Divide_501by500_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Ours_Divide_501by32000_500(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(false, kFigures, d501(), d32000(), {}));
+    for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(kFigures, d501(), d32000()));
 }
 BENCHMARK(BM_Ours_Divide_501by32000_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Ours_Divide_501by32000Point_500(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(false, kFigures, d501(), d32000Point(), {}));
+    for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(kFigures, d501(), d32000Point()));
 }
 BENCHMARK(BM_Ours_Divide_501by32000Point_500)->Unit(benchmark::kMicrosecond);
 

@@ -49,7 +49,7 @@ BENCHMARK(BM_FactorialUP_1000)->Unit(benchmark::kMicrosecond);
 void BM_RTPower_270digits_120(benchmark::State& state) {
     for (auto _ : state) {
         std::int16_t sf = 50;
-        benchmark::DoNotOptimize(calcora::RTPower(sf, base270(), "120", "50", {}));
+        benchmark::DoNotOptimize(calcora::RTPower(sf, base270(), "120", "50"));
     }
 }
 BENCHMARK(BM_RTPower_270digits_120)->Unit(benchmark::kMicrosecond);

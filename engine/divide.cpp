@@ -86,8 +86,7 @@ void checkWideWindows(std::string_view numerator, const BigUInt& divisor, std::s
 
 }  // namespace
 
-std::string LargeDiv(bool NSR, std::int16_t SF, std::string_view NIN, std::string_view DIN,
-                     const MessageSink& showMessage) {
+std::string LargeDiv(std::int16_t SF, std::string_view NIN, std::string_view DIN) {
     std::string numerator = numtext::cleaned(NIN);
     std::string divisor = numtext::cleaned(DIN);
     bool negative = numtext::takeSign(numerator);
@@ -97,13 +96,12 @@ std::string LargeDiv(bool NSR, std::int16_t SF, std::string_view NIN, std::strin
     numerator = StripFrontZeros(numerator);
     const std::int16_t longest = limits::toCount(Count{SF} + 1, "LargeDiv: SF + 1");
     if (limits::lengthOf(numerator, "LargeDiv: numerator length") > longest) {
-        if (NSR && showMessage) showMessage(kNumeratorTooLongMessage);
-        return {};
+        throw NumeratorTooLong("LargeDiv: the numerator is longer than SF + 1 characters");
     }
     if (!numtext::isNumberString(numerator) || !numtext::isNumberString(divisor)) {
         throw NotANumber("LargeDiv: an operand is not a number string");
     }
-    if (!numtext::hasNonZeroDigit(divisor)) overflow("the divisor is zero");
+    if (!numtext::hasNonZeroDigit(divisor)) throw DivisionByZero("LargeDiv: the divisor is zero");
 
     Count exponent = 0;
     if (numerator.find('.') != std::string::npos) {

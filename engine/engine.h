@@ -19,16 +19,12 @@
 // machine-word arithmetic behind them.
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "fixeddec/failure.h"
 
 namespace calcora {
-
-// Shows a message to the user (the window supplies it; it may be empty).
-using MessageSink = std::function<void(std::string_view)>;
 
 // ---- Numbers as people type them ---------------------------------------------
 //
@@ -116,17 +112,11 @@ using MessageSink = std::function<void(std::string_view)>;
 // NIN ÷ DIN (the whole divisor, every digit of it) truncated to SF quotient
 // digits (SF + 1 when the last pass had to bring down an extra digit), written
 // with ShiftDecPoint's form (".333").
-// A numerator longer than SF + 1 characters (sign, separators and leading
-// zeros aside) is refused: the empty text, after showMessage when NSR is true.
-// ArithmeticOverflow for a zero divisor and past the 16-bit limits;
-// NotANumber for an operand that is not a number string.
-[[nodiscard]] std::string LargeDiv(bool NSR, std::int16_t SF, std::string_view NIN, std::string_view DIN,
-                     const MessageSink& showMessage);
-
-// The text LargeDiv shows for a refused numerator.
-inline constexpr std::string_view kNumeratorTooLongMessage =
-    "The numerator must be no longer than the number of significant figures used + 1. "
-    "To use this numerator, please increase the number significant figures.";
+// NumeratorTooLong for a numerator longer than SF + 1 characters (sign,
+// separators and leading zeros aside), before any other check; then
+// NotANumber for an operand that is not a number string, DivisionByZero for
+// a zero divisor, ArithmeticOverflow past the 16-bit limits.
+[[nodiscard]] std::string LargeDiv(std::int16_t SF, std::string_view NIN, std::string_view DIN);
 
 // ---- Products and quotients in 15 figures ----------------------------------
 //
@@ -170,19 +160,15 @@ inline constexpr std::string_view kNumeratorTooLongMessage =
 
 // ---- Powers ---------------------------------------------------------------
 
-inline constexpr std::string_view kPowerOverflowText =
-    "Overflow error - numbers too big for this operation";
-
 // StrNum to the power StrPower, by the exponent's exact value (StrPower read
 // as plainNumber reads it): 0 → "1" (the base unread); −1 → LargeDiv; 0.5 →
 // SquareRoot; whole 1..120 → the exact product; otherwise fifteenFigurePower
-// of the base read by plainNumber, or kPowerOverflowText when that fails. A
-// result whose point stands at position SF or earlier and that is longer than
-// SF + 1 characters keeps its first SF significant figures. Failures outside
-// the last case reach the caller: an exponent that is no number or empty, a
-// zero base with −1, a negative base with 0.5, a product past the 16-bit length.
+// of the base read by plainNumber. A result whose point stands at position SF
+// or earlier and that is longer than SF + 1 characters keeps its first SF
+// significant figures. Fails as the case's own procedure does; NotANumber
+// for an exponent that is no number or empty.
 [[nodiscard]] std::string RTPower(std::int16_t& SF, std::string_view StrNum, std::string_view StrPower,
-                    std::string_view sigFigsSetting, const MessageSink& showMessage);
+                    std::string_view sigFigsSetting);
 
 // base^exponent for two number strings (an optional "-", digits, at most one
 // "."), correctly rounded to 15 significant figures and written as a double's
@@ -197,9 +183,6 @@ inline constexpr std::string_view kPowerOverflowText =
 
 // ---- Factorials -----------------------------------------------------------
 
-inline constexpr std::string_view kFactorialOverflowText =
-    "Overflow error - 170! is the largest possible in High Precision Mode";
-
 // n is the integer part, rounded down, of the number InNum stands for, read
 // exactly as plainNumber reads it: "5.99999999999999999" counts 5, "1e3" 1000.
 
@@ -208,8 +191,9 @@ inline constexpr std::string_view kFactorialOverflowText =
 // 16-bit length (between 9,000! and 10,000!) or a text too long to read.
 [[nodiscard]] std::string FactorialUP(std::string_view InNum);
 // n! rounded once to 15 significant figures, written as a double's text
-// ("2.43290200817664E+18"); "1" for n from −32,768 to 0;
-// kFactorialOverflowText from 171 on, below −32,768 and on any failure.
+// ("2.43290200817664E+18"); "1" for n from −32,768 to 0. ArithmeticOverflow
+// from 171 on and below −32,768; NotANumber for a text that is no number or
+// empty.
 [[nodiscard]] std::string FactorialHP(std::string_view InNum);
 
 }  // namespace calcora

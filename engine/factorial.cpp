@@ -121,20 +121,16 @@ std::string FactorialUP(std::string_view InNum) {
 }
 
 std::string FactorialHP(std::string_view InNum) {
-    try {
-        const std::int32_t count = countOf(InNum);
-        if (count > kLargestDoubleFactorial || count < limits::kMinCount) {
-            return std::string(kFactorialOverflowText);
-        }
-        const int n = count < 1 ? 0 : count;
-        // The exact product rounded once: a running product of doubles drifts
-        // a few units in the last place from about 79! on, and a double made
-        // of the exact digits would round a second time in its text.
-        const std::string digits = n < 2 ? std::string("1") : productRange(2, static_cast<std::uint64_t>(n)).toDigits();
-        return trimmedText(roundedToFifteen(digits, 0, false));
-    } catch (const Failure&) {
-        return std::string(kFactorialOverflowText);
+    const std::int32_t count = countOf(InNum);
+    if (count > kLargestDoubleFactorial || count < limits::kMinCount) {
+        throw ArithmeticOverflow("factorial: the count is beyond 170! in doubles");
     }
+    const int n = count < 1 ? 0 : count;
+    // The exact product rounded once: a running product of doubles drifts a
+    // few units in the last place from about 79! on, and a double made of the
+    // exact digits would round a second time in its text.
+    const std::string digits = n < 2 ? std::string("1") : productRange(2, static_cast<std::uint64_t>(n)).toDigits();
+    return trimmedText(roundedToFifteen(digits, 0, false));
 }
 
 }  // namespace calcora

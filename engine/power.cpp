@@ -138,7 +138,7 @@ std::string cutToFigures(std::string text, std::int16_t SF) {
 }  // namespace
 
 std::string RTPower(std::int16_t& SF, std::string_view StrNum, std::string_view StrPower,
-                    std::string_view sigFigsSetting, const MessageSink& showMessage) {
+                    std::string_view sigFigsSetting) {
     const std::string exponent = plainNumber(StrPower);
     if (exponent.empty()) throw NotANumber("power: no exponent");
     const Exponent chosen = classify(exponent);
@@ -148,7 +148,7 @@ std::string RTPower(std::int16_t& SF, std::string_view StrNum, std::string_view 
             result = "1";
             break;
         case ExponentCase::MinusOne:
-            result = LargeDiv(true, SF, "1", StrNum, showMessage);
+            result = LargeDiv(SF, "1", StrNum);
             break;
         case ExponentCase::Half:
             result = SquareRoot(SF, StrNum, sigFigsSetting);
@@ -157,11 +157,7 @@ std::string RTPower(std::int16_t& SF, std::string_view StrNum, std::string_view 
             result = wholePower(StrNum, chosen.whole);
             break;
         case ExponentCase::Other:
-            try {
-                result = fifteenFigurePower(plainNumber(StrNum), exponent);
-            } catch (const Failure&) {
-                return std::string(kPowerOverflowText);
-            }
+            result = fifteenFigurePower(plainNumber(StrNum), exponent);
             break;
     }
     return cutToFigures(std::move(result), SF);

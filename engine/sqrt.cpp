@@ -88,16 +88,12 @@ std::int16_t figureCount(std::string_view sigFigsSetting) {
 }
 
 // Two Heron steps from the guess g, each division to SF figures. Fails with
-// the failures of LargeDiv and LargeAdd, and with InvalidArgument when
-// LargeDiv refuses a dividend longer than SF + 1 characters (halving nothing
-// in its place would quarter the guess).
+// the failures of LargeDiv (a dividend longer than SF + 1 characters
+// included) and LargeAdd.
 std::string refine(std::int16_t SF, std::string_view StrVal, std::string g) {
-    const MessageSink silent;
     for (int step = 0; step < 2; ++step) {
-        const std::string q = LargeDiv(false, SF, StrVal, g, silent);
-        if (q.empty()) throw InvalidArgument("square root: the number is longer than the figure count + 1");
-        std::string half = LargeDiv(false, SF, LargeAdd("-", g, q), "2", silent);
-        if (half.empty()) throw InvalidArgument("square root: a Heron difference is longer than the figure count + 1");
+        const std::string q = LargeDiv(SF, StrVal, g);
+        std::string half = LargeDiv(SF, LargeAdd("-", g, q), "2");
         g = LargeAdd("-", g, half);
     }
     return g;

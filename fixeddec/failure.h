@@ -34,8 +34,14 @@ public:
     using Failure::Failure;
 };
 
-// Division of a fixed decimal by zero.
+// Division by zero, in the fixed decimal and in the string arithmetic.
 class DivisionByZero : public Failure {
+public:
+    using Failure::Failure;
+};
+
+// A dividend longer than the division's figure count allows (LargeDiv).
+class NumeratorTooLong : public Failure {
 public:
     using Failure::Failure;
 };

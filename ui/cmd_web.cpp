@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "core/texts.h"
+
 namespace calcora {
 namespace {
 
@@ -29,7 +31,7 @@ QStringList browserCandidates() {
 }
 
 void tellNoBrowser(frmNumora& window) {
-    const QString message = QString::fromLatin1(kNoBrowserMessage);
+    const QString message = QString::fromLatin1(core::kNoBrowserMessage);
     if (window.showMessage) {
         window.showMessage(message);
     } else {

@@ -16,7 +16,6 @@
 
 #include "ui/accessible_interfaces.h"
 #include "ui/accessible_names.h"
-#include "ui/command_support.h"
 #include "ui/desktop_colours.h"
 #include "ui/keyboard.h"
 #include "ui/long_text_view.h"
@@ -83,18 +82,6 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
 }
 
 frmNumora::~frmNumora() = default;
-
-bool frmNumora::highPrecision() const { return OptHP->isChecked(); }
-
-void frmNumora::setResult(const QString& text) {
-    try {
-        requireReadableBack(text);
-        txtResult->setText(text);
-    } catch (const Failure& failure) {
-        txtResult->setText(failureText(failure));
-    }
-    emit resultWritten();
-}
 
 void frmNumora::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

@@ -6,12 +6,10 @@
 //
 // Files: frmNumora.cpp (construction, seams), controls.cpp (the control
 // table), layout.cpp (Form_Resize), result_display.cpp (txtResult_Change),
-// sigfigs_setting.cpp (the significant-figure setting), cmd_add_subtract.cpp,
-// cmd_multiply_divide.cpp, cmd_roots_powers.cpp, cmd_constants.cpp,
-// cmd_memory.cpp, cmd_clipboard.cpp, cmd_web.cpp (the commands);
-// command_support.h (UTF-8 texts, the longest computed text, the fixed text
-// of a failure) and twips.h (the designed geometry) are their private
-// helpers. On top of the designed window: desktop_colours.cpp (readable
+// commands.cpp (the commands the command core answers, core/commands.h),
+// cmd_clipboard.cpp and cmd_web.cpp (the commands that need the desktop);
+// command_support.h (box texts as UTF-8) and twips.h (the designed
+// geometry) are their private helpers. On top of the designed window: desktop_colours.cpp (readable
 // colours in any theme, with contrast.cpp), keyboard.cpp (shortcuts, Enter,
 // the window's own keys), help_window.cpp (the help F1 opens),
 // accessible_names.cpp and accessible_interfaces.cpp (what screen readers
@@ -26,6 +24,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+
+#include "core/window_state.h"
 
 class QLineEdit;
 class QPushButton;
@@ -122,21 +122,13 @@ private:
     void createControls();
     void OpenInBrowser(const QString& address);
 
-    // The significant-figure setting. correctSigFigs brings txtSigFigs into
-    // 30..500 (writing "30" or "500"); it returns false, after writing
-    // kSigFigsNotANumber into txtResult, when the box holds no number.
-    bool correctSigFigs();
-    // The integer part of the setting as a 16-bit count (after correctSigFigs).
-    std::int16_t sigFigsCount() const;
-
-    bool highPrecision() const;  // OptHP selected
-    // Divide's work. A term of the e series (seriesTerm) keeps the fixed
-    // decimal's quotient even where it has fewer than 15 figures, so the
-    // series is summed in the fixed decimal's 28 places.
-    void divideBoxes(bool seriesTerm);
-    // The last step of a command: text into txtResult, or the overflow text
-    // for one longer than 32,767 characters; then resultWritten.
-    void setResult(const QString& text);
+    // The boxes, the mode and MacroCount as the command core sees them.
+    core::WindowState state() const;
+    // Runs a command of the core on the window as it stands: its message
+    // first, then every box it changed, then resultWritten when it wrote
+    // txtResult, then the focus.
+    using Command = core::Outcome (*)(const core::WindowState&);
+    void run(Command command);
 
     // ---- helpers of the commands in cmd_roots_powers, cmd_constants,
     // cmd_memory, cmd_clipboard and cmd_web (kept apart from the above) ----
@@ -196,12 +188,5 @@ private:
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
 };
-
-// Texts the window writes into txtResult.
-inline constexpr const char* kSigFigsNotANumber = "Error - significant figures must be a number";
-inline constexpr const char* kNumericInputRequired = "Error - numeric input required";
-inline constexpr const char* kDivideByZero = "Divide by zero error";
-// The message cmdVisit shows when no browser opens the page.
-inline constexpr const char* kNoBrowserMessage = "No web browser could be started.";
 
 }  // namespace calcora

@@ -13,9 +13,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "engine/engine.h"
+#include "core/texts.h"
 #include "ui/accessible_names.h"
-#include "ui/command_support.h"
 #include "ui/control_named.h"
 #include "ui/frmNumora.h"
 #include "ui/keyboard.h"
@@ -27,6 +26,8 @@ constexpr const char* kHelpName = "helpWindow";
 const QSize kHelpSize(640, 560);
 
 QString escaped(const QString& text) { return text.toHtmlEscaped(); }
+
+QString latin1(const char* text) { return QString::fromLatin1(text); }
 
 QString row(const QStringList& cells) {
     QString html = QStringLiteral("<tr>");
@@ -75,24 +76,24 @@ QString commandsPart(QWidget& window) {
 
 QString errorsPart() {
     const std::pair<QString, const char*> texts[] = {
-        {QString::fromLatin1(kNumericInputRequired),
+        {latin1(core::kNumericInputRequired),
          "A box holds no number (letters, a second point, a sign after the digits); for M+ and M-, the result "
          "or the memory holds none. In High Precision an empty operand is no number either."},
-        {boxText(kPowerOverflowText),
+        {latin1(core::kOverflowText),
          "A value or a length is beyond what the mode computes with: more than 32,767 characters, or past the "
          "29-digit fixed decimal. ^ Exp also says this when a power cannot be computed (zero to a negative "
          "power, a negative base with a fractional exponent), and e-macro once its series has 32,767 terms."},
-        {QString::fromLatin1(kDivideByZero), "The divisor's value is zero; an empty divisor counts as zero."},
-        {QString::fromLatin1(kSigFigsNotANumber),
+        {latin1(core::kDivideByZero), "The divisor's value is zero; an empty divisor counts as zero."},
+        {latin1(core::kSigFigsNotANumber),
          "Divide, 1/x, Sq Rt, ^ Exp or e-macro found no number in the significant-figure setting."},
-        {QStringLiteral("Error - input must be numeric"), "Sq Rt found the first number empty or no number."},
-        {QStringLiteral("Error - input must not be negative"), "Sq Rt of a negative number."},
-        {QStringLiteral("Error - exponent needed"), "^ Exp found the second number empty or no number."},
-        {QStringLiteral("Factorials greater than 1000! are not allowed"), "x ! of a number whose whole part is above 1000."},
-        {QStringLiteral("Error - input must be an integer number <= 1000"),
+        {latin1(core::kInputMustBeNumeric), "Sq Rt found the first number empty or no number."},
+        {latin1(core::kInputMustNotBeNegative), "Sq Rt of a negative number."},
+        {latin1(core::kExponentNeeded), "^ Exp found the second number empty or no number."},
+        {latin1(core::kFactorialTooLarge), "x ! of a number whose whole part is above 1000."},
+        {latin1(core::kFactorialNeedsInteger),
          "x ! found the first number empty or no number."},
-        {QStringLiteral("Error - input must be a whole number from 0 to 1000"), "x ! of a negative number."},
-        {boxText(kFactorialOverflowText), "x ! of a number from 171 to 1000 in High Precision."},
+        {latin1(core::kFactorialNeedsWholeNumber), "x ! of a negative number."},
+        {latin1(core::kFactorialOverflowText), "x ! of a number from 171 to 1000 in High Precision."},
     };
     QString html = QStringLiteral("<h2>What the error texts mean</h2><p>Instead of a number the result box can "
                                   "hold one of these texts:</p><dl>");
@@ -101,11 +102,11 @@ QString errorsPart() {
     }
     html += QStringLiteral("</dl><p>Two come in a message box:</p><dl>");
     html += QStringLiteral("<dt><b>%1</b></dt><dd>%2</dd>")
-                .arg(escaped(boxText(kNumeratorTooLongMessage)),
+                .arg(escaped(latin1(core::kNumeratorTooLongMessage)),
                      QStringLiteral("The dividend of Divide is longer than the setting allows (its point counted); "
                                     "the result box is emptied."));
     html += QStringLiteral("<dt><b>%1</b></dt><dd>%2</dd>")
-                .arg(escaped(QString::fromLatin1(kNoBrowserMessage)),
+                .arg(escaped(latin1(core::kNoBrowserMessage)),
                      QStringLiteral("Visit the website found no browser to open the page."));
     return html + QStringLiteral("</dl>");
 }

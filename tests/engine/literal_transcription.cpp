@@ -121,8 +121,7 @@ std::string multiply(std::string_view Num1StrIn, std::string_view Num2StrIn) {
     return total;
 }
 
-std::string divide(bool NSR, std::int16_t SF, std::string_view NIN, std::string_view DIN,
-                   const MessageSink& showMessage) {
+std::string divide(std::int16_t SF, std::string_view NIN, std::string_view DIN) {
     // 1. Cleaning; 2. signs.
     std::string N = RemoveCommasAndSpaces(NIN);
     std::string D = RemoveCommasAndSpaces(DIN);
@@ -138,12 +137,11 @@ std::string divide(bool NSR, std::int16_t SF, std::string_view NIN, std::string_
     // 3. Length check.
     N = StripFrontZeros(N);
     if (lengthOf(N, "N") > toCount(SF + 1, "SF + 1")) {
-        if (NSR && showMessage) showMessage(kNumeratorTooLongMessage);
-        return "";
+        throw NumeratorTooLong("divide: the numerator is longer than SF + 1");
     }
     requireNumberString(N, "divide");
     requireNumberString(D, "divide");
-    if (D.find_first_of("123456789") == std::string::npos) throw ArithmeticOverflow("zero divisor");
+    if (D.find_first_of("123456789") == std::string::npos) throw DivisionByZero("zero divisor");
 
     // 4. Numerator to whole digits.
     std::int16_t E = 0;

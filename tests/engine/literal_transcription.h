@@ -27,7 +27,6 @@ namespace calcora::literal {
 
 std::string multiply(std::string_view Num1StrIn, std::string_view Num2StrIn);
 
-std::string divide(bool NSR, std::int16_t SF, std::string_view NIN, std::string_view DIN,
-                   const MessageSink& showMessage);
+std::string divide(std::int16_t SF, std::string_view NIN, std::string_view DIN);
 
 }  // namespace calcora::literal

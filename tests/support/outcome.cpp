@@ -10,6 +10,7 @@ const char* kindName(Kind kind) {
         case Kind::NotANumber: return "NotANumber";
         case Kind::InvalidArgument: return "InvalidArgument";
         case Kind::DivisionByZero: return "DivisionByZero";
+        case Kind::NumeratorTooLong: return "NumeratorTooLong";
         case Kind::OtherFailure: return "a Failure of no known kind";
     }
     return "?";

@@ -16,7 +16,7 @@
 
 namespace calcora::testing_support {
 
-enum class Kind { Value, Overflow, NotANumber, InvalidArgument, DivisionByZero, OtherFailure };
+enum class Kind { Value, Overflow, NotANumber, InvalidArgument, DivisionByZero, NumeratorTooLong, OtherFailure };
 
 // "a value", "ArithmeticOverflow", "NotANumber", ...
 const char* kindName(Kind kind);
@@ -35,6 +35,8 @@ inline Outcome<> text(std::string t) { return {Kind::Value, std::move(t), {}}; }
 inline const Outcome<> kOverflow{Kind::Overflow, std::nullopt, {}};
 inline const Outcome<> kNaN{Kind::NotANumber, std::nullopt, {}};
 inline const Outcome<> kInvalid{Kind::InvalidArgument, std::nullopt, {}};
+inline const Outcome<> kByZero{Kind::DivisionByZero, std::nullopt, {}};
+inline const Outcome<> kTooLongNumerator{Kind::NumeratorTooLong, std::nullopt, {}};
 
 // Runs fn() and keeps its result, or the kind and message of the Failure it threw.
 template <class Fn>
@@ -51,6 +53,8 @@ auto capture(Fn&& fn) -> Outcome<std::decay_t<decltype(fn())>> {
         return failed(Kind::InvalidArgument, e);
     } catch (const DivisionByZero& e) {
         return failed(Kind::DivisionByZero, e);
+    } catch (const NumeratorTooLong& e) {
+        return failed(Kind::NumeratorTooLong, e);
     } catch (const Failure& e) {
         return failed(Kind::OtherFailure, e);
     }

@@ -286,7 +286,7 @@ void ClipboardTest::moves_data() {
         << "";
     QTest::newRow("U moves txtNum2 up")
         << "cmdShftUp" << QStringList{"1", "2", "9"} << QStringList{"2", "", "9"}
-        << QStringList{"txtNum1=2", "txtNum2="} << "txtNum2";
+        << QStringList{"txtNum2=", "txtNum1=2"} << "txtNum2";
     QTest::newRow("D moves txtNum1 down")
         << "cmdShftDn" << QStringList{"1", "2", "9"} << QStringList{"", "1", "9"}
         << QStringList{"txtNum2=1", "txtNum1="} << "txtNum1";
