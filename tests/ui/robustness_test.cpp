@@ -286,6 +286,27 @@ public:
         return pick(foreign);
     }
 
+    // Numbers about the fixed decimal's range: up to 29 digits, its largest
+    // magnitude and just past it, and small values about where their 15th
+    // figure passes 10^-28.
+    QString fixedRange() {
+        switch (below(4)) {
+        case 0:
+            return number(between(1, 29));
+        case 1:  // a last digit 5 makes ties of the roundings
+            return number(between(1, 15)) + (chance(50) ? QStringLiteral("5E-") : QStringLiteral("E-")) +
+                   QString::number(between(8, 30));
+        case 2:
+            return digits(between(1, 2)) + QLatin1Char('.') + digits(between(20, 40));
+        default: {
+            static const char* const edges[] = {"79228162514264337593543950335", "-79228162514264337593543950335",
+                                                "79228162514264337593543950336", "7922816251426433759354395033.5",
+                                                "1E-28", "1.00000000000001E-14", "-9.99999999999999E-15", "0"};
+            return pick(edges);
+        }
+        }
+    }
+
     // Texts at and just past the engine's longest.
     QString longest() {
         switch (below(4)) {
@@ -541,7 +562,8 @@ Action typing(const QString& box, const QString& text, bool append) {
 }
 
 // The next action, or a short run of them that brings the largest inputs
-// the engine takes to a computing command in "Very High Precision".
+// the engine takes to a computing command in "Very High Precision", or
+// numbers about the fixed range to one in "High Precision".
 std::vector<Action> nextActions(Hostile& random) {
     static const char* const operandBoxes[] = {"txtNum1", "txtNum1", "txtNum2", "txtNum2", "txtNum1",
                                                "txtNum2", "txtResult", "txtMem"};
@@ -578,6 +600,15 @@ std::vector<Action> nextActions(Hostile& random) {
         if (random.chance(50)) run.push_back(Action{Kind::Click, QStringLiteral("cmdAdd"), {}, false});
         run.push_back(Action{Kind::Click, random.pick(computing), {}, false});
         return run;
+    }
+    if (kind < 7) {
+        // Numbers about the fixed range to a computing command in "High Precision".
+        static const char* const computing[] = {"cmdAdd", "cmdSubtract", "cmdMultiply", "cmdDivide",
+                                                "cmdReciprocal", "cmdSqRt", "cmdPower", "cmdFac"};
+        return {typing(QStringLiteral("txtNum1"), random.fixedRange(), false),
+                typing(QStringLiteral("txtNum2"), random.fixedRange(), false),
+                Action{Kind::Mode, QStringLiteral("OptHP"), {}, false},
+                Action{Kind::Click, random.pick(computing), {}, false}};
     }
     if (kind < 30) {
         const bool setting = kind >= 24;
