@@ -102,5 +102,16 @@ TEST(PowerOracle, FifteenFiguresAgreeWithMpfr) {
     EXPECT_GT(beyondTheDouble, 50);
 }
 
+// Powers past even MPFR's exponent range, far below 1E-32768 or far above
+// the double: the overflow text, neither "0" nor a number.
+TEST(PowerOracle, PowersBeyondMpfrsRangeAgree) {
+    const std::string base = "888922377410374194";
+    for (const std::string exponent : {"-35042132508804975113", "35042132508804975113"}) {
+        std::int16_t sf = 500;
+        EXPECT_EQ(capture([&] { return RTPower(sf, base, exponent, "500", {}); }), text(expected(base, exponent)))
+            << "\"" << base << "\" ^ \"" << exponent << "\"";
+    }
+}
+
 }  // namespace
 }  // namespace calcora

@@ -52,11 +52,15 @@ std::optional<std::string> powerToFifteenFigures(std::string_view x, std::string
     Number base, exponent, power, largest;
     mpfr_set_str(base.value, std::string(x).c_str(), 10, MPFR_RNDN);
     mpfr_set_str(exponent.value, std::string(y).c_str(), 10, MPFR_RNDN);
+    mpfr_clear_underflow();
     mpfr_pow(power.value, base.value, exponent.value, MPFR_RNDN);
+    // A power too small even for MPFR's exponents comes back as 0, though it
+    // is none: it lies far below 1E-32768.
+    const bool underflow = mpfr_underflow_p() != 0;
     mpfr_set_d(largest.value, DBL_MAX, MPFR_RNDN);
     std::optional<std::string> result;
     if (mpfr_zero_p(power.value)) {
-        result = "0";
+        if (!underflow) result = "0";
     } else if (mpfr_number_p(power.value)) {
         mpfr_exp_t exp10 = 0;
         char* digits = mpfr_get_str(nullptr, &exp10, 10, 15, power.value, MPFR_RNDN);

@@ -6,8 +6,9 @@
 // every action the window must still keep its invariants:
 //  - after a computing command txtResult holds the true answer to the boxes
 //    as they stood (checked exactly for "Very High Precision" add, subtract,
-//    multiply, divide and 1/x against GMP), or one of the fixed texts, never
-//    an earlier answer;
+//    multiply, divide and 1/x against GMP, and for every "High Precision"
+//    command against its reference in exact values), or one of the fixed
+//    texts, never an earlier answer;
 //  - txtExp is the exponent of txtResult's value;
 //  - exactly one mode option is selected;
 //  - a command that reads the setting leaves txtSigFigs at "30", "500" or the
@@ -40,6 +41,9 @@
 
 #include <gmpxx.h>
 
+#include "tests/support/exact.h"
+#include "tests/support/fixed_rounding.h"
+#include "tests/support/power_oracle.h"
 #include "window_driver.h"
 
 namespace {
@@ -280,6 +284,27 @@ public:
         static const char* const foreign[] = {"١٢٣", "½", "1é", "𝟙𝟚", "\t5", "5\n", "3\r\n4", "١.٥", "１２",
                                               "5\u00a0000", "12\u2009345"};
         return pick(foreign);
+    }
+
+    // Numbers about the fixed decimal's range: up to 29 digits, its largest
+    // magnitude and just past it, and small values about where their 15th
+    // figure passes 10^-28.
+    QString fixedRange() {
+        switch (below(4)) {
+        case 0:
+            return number(between(1, 29));
+        case 1:  // a last digit 5 makes ties of the roundings
+            return number(between(1, 15)) + (chance(50) ? QStringLiteral("5E-") : QStringLiteral("E-")) +
+                   QString::number(between(8, 30));
+        case 2:
+            return digits(between(1, 2)) + QLatin1Char('.') + digits(between(20, 40));
+        default: {
+            static const char* const edges[] = {"79228162514264337593543950335", "-79228162514264337593543950335",
+                                                "79228162514264337593543950336", "7922816251426433759354395033.5",
+                                                "1E-28", "1.00000000000001E-14", "-9.99999999999999E-15", "0"};
+            return pick(edges);
+        }
+        }
     }
 
     // Texts at and just past the engine's longest.
@@ -537,7 +562,8 @@ Action typing(const QString& box, const QString& text, bool append) {
 }
 
 // The next action, or a short run of them that brings the largest inputs
-// the engine takes to a computing command in "Very High Precision".
+// the engine takes to a computing command in "Very High Precision", or
+// numbers about the fixed range to one in "High Precision".
 std::vector<Action> nextActions(Hostile& random) {
     static const char* const operandBoxes[] = {"txtNum1", "txtNum1", "txtNum2", "txtNum2", "txtNum1",
                                                "txtNum2", "txtResult", "txtMem"};
@@ -574,6 +600,15 @@ std::vector<Action> nextActions(Hostile& random) {
         if (random.chance(50)) run.push_back(Action{Kind::Click, QStringLiteral("cmdAdd"), {}, false});
         run.push_back(Action{Kind::Click, random.pick(computing), {}, false});
         return run;
+    }
+    if (kind < 7) {
+        // Numbers about the fixed range to a computing command in "High Precision".
+        static const char* const computing[] = {"cmdAdd", "cmdSubtract", "cmdMultiply", "cmdDivide",
+                                                "cmdReciprocal", "cmdSqRt", "cmdPower", "cmdFac"};
+        return {typing(QStringLiteral("txtNum1"), random.fixedRange(), false),
+                typing(QStringLiteral("txtNum2"), random.fixedRange(), false),
+                Action{Kind::Mode, QStringLiteral("OptHP"), {}, false},
+                Action{Kind::Click, random.pick(computing), {}, false}};
     }
     if (kind < 30) {
         const bool setting = kind >= 24;
@@ -743,6 +778,242 @@ QString dishonestMemory(const QString& command, const State& before, const State
     return got == want ? QString() : QStringLiteral("the memory %1 is not the exact answer").arg(shortened(after.box[Mem]));
 }
 
+// ---- The "High Precision" answers --------------------------------------------------
+//
+// Each command's answer from its rules, in exact values: the fixed decimal
+// (96-bit magnitude, scale 0 to 28) as tests/support rounds to it, the exact
+// value rounded once to a double's 15 figures, MPFR's power.
+
+using calcora::testing_support::Exact;
+namespace support = calcora::testing_support;
+
+Exact exactOf(const Reading& r) {
+    return support::fromDigits(mpz_class(abs(r.digits)).get_str(), r.exponent, r.digits < 0);
+}
+
+mpz_class tenToThe(unsigned long n) {
+    mpz_class ten;
+    mpz_ui_pow_ui(ten.get_mpz_t(), 10, n);
+    return ten;
+}
+
+const Exact kOne = support::fromInteger(1);
+
+// The fixed decimal nearest x / y (y not zero), or nothing beyond its range.
+std::optional<Exact> nearestFixed(const Exact& x, const Exact& y = kOne) {
+    const auto fixed = support::nearestFixed(support::magnitude(x), support::magnitude(y), x.negative != y.negative);
+    if (!fixed) return std::nullopt;
+    return fixed->value;
+}
+
+// An operand as "High Precision" reads it: the nearest fixed decimal, or
+// nothing out of range, when its first 15 significant figures (all of them,
+// when it has fewer) do not all stand at 10^-28 or above, or its integer
+// part needs more than 96 bits.
+std::optional<Exact> fixedOperand(const Reading& r) {
+    const Exact x = exactOf(r);
+    if (x.isZero()) return x;
+    const std::int64_t figures = std::min<std::int64_t>(x.size(), 15);
+    if (x.top() - figures + 1 < -28) return std::nullopt;
+    return nearestFixed(x);
+}
+
+// The fixed decimal nearest √x, for a fixed decimal x > 0. The root cut to
+// 100 figures (at 10^-85 or finer) rounds as the true root does: the root of
+// a fixed decimal lies more than 10^-73 from every midpoint between fixed
+// decimals (and from every 2^96 × 10^-s that the choice of scale meets), or
+// on one exactly.
+Exact fixedRoot(const Exact& x) { return *nearestFixed(support::squareRoot(x, 100)); }
+
+// Whether r lies within one unit of its 15th figure of √v: (r − u)² ≤ v ≤ (r + u)².
+bool nearRoot(const Exact& r, const Exact& v) {
+    if (r.isZero() || r.negative) return false;
+    const Exact unit = support::powerOfTen(r.top() - 14);
+    const Exact low = support::subtract(r, unit), high = support::add(r, unit);
+    return support::compare(support::multiply(low, low), v) <= 0 &&
+           support::compare(v, support::multiply(high, high)) <= 0;
+}
+
+// a ÷ b of two numbers (b not zero) correctly rounded to 15 figures: a
+// quotient of at least 16 figures and whether anything is left decide it.
+Exact fifteenFigureQuotient(const Reading& a, const Reading& b) {
+    const long shift = std::max<long>(0, long(mpz_sizeinbase(b.digits.get_mpz_t(), 10)) + 17 -
+                                             long(mpz_sizeinbase(a.digits.get_mpz_t(), 10)));
+    mpz_class q, r;
+    mpz_tdiv_qr(q.get_mpz_t(), r.get_mpz_t(), mpz_class(a.digits * tenToThe(shift)).get_mpz_t(), b.digits.get_mpz_t());
+    return support::roundedToFigures(exactOf(Reading{Reading::Number, q, a.exponent - b.exponent - shift}), 15, r != 0);
+}
+
+// What a "High Precision" command may honestly leave in txtResult: one of
+// `texts`, a number equal to one of `values`, or a number within one unit
+// of its 15th figure of the square root of `rootOf`.
+struct Answer {
+    QStringList texts;
+    std::vector<Exact> values;
+    std::optional<Exact> rootOf;
+};
+
+Answer refusal(const QString& text) { return {{text}, {}, {}}; }
+Answer number(const Exact& value) { return {{}, {value}, {}}; }
+Answer fixedOrOverflow(const std::optional<Exact>& fixed) { return fixed ? number(*fixed) : refusal(kTooBig); }
+
+// The largest double, exactly.
+const Exact& largestDouble() {
+    static const Exact largest = [] {
+        mpz_class value;
+        mpz_set_d(value.get_mpz_t(), std::numeric_limits<double>::max());
+        return exactOf(Reading{Reading::Number, value});
+    }();
+    return largest;
+}
+
+// A value in 15 figures as a double's text shows it: the overflow text above
+// the largest double (in 15 figures) or below 1E-32768.
+Answer inFifteenFigures(const Exact& value) {
+    if (support::compareMagnitude(value, support::roundedToFigures(largestDouble(), 15)) > 0 ||
+        (!value.isZero() && value.top() < -32768)) {
+        return refusal(kTooBig);
+    }
+    return number(value);
+}
+
+bool isNumber(const Reading& r) { return r.kind == Reading::Number; }
+
+// Add, Subtract: the fixed decimal nearest the exact sum or difference of the
+// fixed operands. An empty box is no operand; when both operands are wrong,
+// either text is honest: the window names the first it meets.
+Answer sumOrDifference(const Reading& a, const Reading& b, bool subtract) {
+    const std::optional<Exact> x = fixedOperand(a), y = fixedOperand(b);
+    Answer refused;
+    if (!isNumber(a) || !isNumber(b)) refused.texts << kNumericInputRequired;
+    if ((isNumber(a) && !x) || (isNumber(b) && !y)) refused.texts << kTooBig;
+    if (!refused.texts.isEmpty()) return refused;
+    return fixedOrOverflow(nearestFixed(subtract ? support::subtract(*x, *y) : support::add(*x, *y)));
+}
+
+// Multiply, Divide: the fixed decimal nearest the exact result of the fixed
+// operands while it keeps room for 15 figures (its first at 10^-14 or above),
+// else the exact result of the operands as typed in 15 figures.
+Answer productOrQuotient(const Reading& a, const Reading& b, bool divide) {
+    if (b.kind == Reading::NoNumber) return refusal(kNumericInputRequired);
+    if (divide && valueOf(b) == 0) return refusal(kDivideByZero);  // an empty box too
+    if (!isNumber(a)) return refusal(kNumericInputRequired);
+    const std::optional<Exact> x = fixedOperand(a), y = fixedOperand(b);
+    std::optional<Exact> fixed;
+    if (x && y) fixed = divide ? nearestFixed(*x, *y) : nearestFixed(support::multiply(*x, *y));
+    if (fixed && !fixed->isZero() && fixed->top() >= -14) return number(*fixed);
+    const Exact exact = divide ? fifteenFigureQuotient(a, b)
+                               : support::roundedToFigures(exactOf(Reading{Reading::Number, a.digits * b.digits,
+                                                                           a.exponent + b.exponent}),
+                                                           15);
+    Answer answer = inFifteenFigures(exact);
+    // The fixed result with fewer figures, correctly rounded at 28 places,
+    // is what the window still shows there; it passes too until the window
+    // shows the 15 figures.
+    if (fixed) answer.values.push_back(*fixed);
+    return answer;
+}
+
+// 1/x: the fixed decimal nearest 1 ÷ the fixed operand.
+Answer reciprocal(const Reading& a, const Reading&) {
+    if (a.kind == Reading::NoNumber) return refusal(kNumericInputRequired);
+    if (valueOf(a) == 0) return refusal(kDivideByZero);  // an empty box too
+    const std::optional<Exact> x = fixedOperand(a);
+    return x ? fixedOrOverflow(nearestFixed(kOne, *x)) : refusal(kTooBig);
+}
+
+// Sq Rt: the fixed decimal nearest the true root of the fixed operand; above
+// the fixed range the double root, within a unit of its 15th figure.
+Answer squareRoot(const Reading& a, const Reading&) {
+    if (!isNumber(a)) return refusal(kInputMustBeNumeric);
+    if (a.digits == 0) return number(Exact{});
+    if (a.digits < 0) return refusal(kNotNegative);
+    if (const std::optional<Exact> x = fixedOperand(a)) return number(fixedRoot(*x));
+    const Exact value = exactOf(a);
+    if (value.top() < 0) return refusal(kTooBig);  // too small to keep its 15 figures
+    Answer answer{{}, {}, value};
+    if (support::compare(value, largestDouble()) > 0) answer.texts << kTooBig;
+    return answer;
+}
+
+// ^ Exp: both operands within the fixed range, the true power of the values
+// as typed in 15 figures.
+Answer power(const Reading& a, const Reading& b) {
+    if (!isNumber(b)) return refusal(kExponentNeeded);
+    if (!isNumber(a)) return refusal(kNumericInputRequired);
+    if (!fixedOperand(a) || !fixedOperand(b)) return refusal(kTooBig);
+    const auto text = [](const Reading& r) { return r.digits.get_str() + 'e' + std::to_string(r.exponent); };
+    const std::optional<std::string> power = support::powerToFifteenFigures(text(a), text(b));
+    return power ? number(exactOf(readNumber(QString::fromStdString(*power)))) : refusal(kTooBig);
+}
+
+// x !: n! for n the whole part, rounded down, of the value as typed, rounded
+// once to 15 figures; the limit texts past 170 and 1000.
+Answer factorial(const Reading& a, const Reading&) {
+    // A text that is no number may begin with digits already above 1000.
+    if (!isNumber(a)) return {{kIntegerNeeded, kFactorialTooLarge}, {}, {}};
+    if (a.digits < 0) return refusal(kWholeNumber);
+    const mpz_class n = a.exponent >= 0 ? mpz_class(a.digits * tenToThe(a.exponent))
+                                        : mpz_class(a.digits / tenToThe(-a.exponent));
+    if (n > 1000) return refusal(kFactorialTooLarge);
+    if (n > 170) return refusal(kHpFactorialOverflow);
+    mpz_class f;
+    mpz_fac_ui(f.get_mpz_t(), n.get_ui());
+    return number(support::roundedToFigures(exactOf(Reading{Reading::Number, f}), 15));
+}
+
+struct HighPrecisionRule {
+    const char* command;
+    bool readsSecond;  // txtNum2 as well as txtNum1
+    Answer (*answer)(const Reading& first, const Reading& second);
+};
+
+const HighPrecisionRule kHighPrecisionRules[] = {
+    {"cmdAdd", true, [](const Reading& a, const Reading& b) { return sumOrDifference(a, b, false); }},
+    {"cmdSubtract", true, [](const Reading& a, const Reading& b) { return sumOrDifference(a, b, true); }},
+    {"cmdMultiply", true, [](const Reading& a, const Reading& b) { return productOrQuotient(a, b, false); }},
+    {"cmdDivide", true, [](const Reading& a, const Reading& b) { return productOrQuotient(a, b, true); }},
+    {"cmdReciprocal", false, reciprocal},
+    {"cmdSqRt", false, squareRoot},
+    {"cmdPower", true, power},
+    {"cmdFac", false, factorial},
+};
+
+QString described(const Answer& answer) {
+    QStringList parts;
+    for (const QString& text : answer.texts) parts << shortened(text);
+    for (const Exact& value : answer.values) parts << QString::fromStdString(support::describe(value));
+    if (answer.rootOf) parts << QStringLiteral("the root of ") + QString::fromStdString(support::describe(*answer.rootOf));
+    return parts.join(QStringLiteral(" or "));
+}
+
+// Why the result of a "High Precision" command is not its answer to the
+// boxes `a` and `b`, or the empty text.
+QString checkHighPrecision(const QString& command, const QString& result, const Reading& a, const Reading& b,
+                           const QString& setting) {
+    const auto rule = std::find_if(std::begin(kHighPrecisionRules), std::end(kHighPrecisionRules),
+                                   [&](const HighPrecisionRule& r) { return command == QLatin1String(r.command); });
+    if (a.kind == Reading::Unchecked || (rule->readsSecond && b.kind == Reading::Unchecked)) return {};
+    if (ruleOf(command).readsSetting) {
+        const Reading s = readNumber(setting);
+        if (s.kind == Reading::Empty || s.kind == Reading::NoNumber) {
+            return result == kSettingNotANumber ? QString() : QStringLiteral("wants the setting's no-number text");
+        }
+    }
+    if (result == kTooBig && (a.plainLength > kSafeLength || (rule->readsSecond && b.plainLength > kSafeLength))) {
+        return {};
+    }
+    const Answer answer = rule->answer(a, b);
+    if (answer.texts.contains(result)) return {};
+    const Reading got = readNumber(result);
+    if (got.kind == Reading::Number) {
+        const Exact value = exactOf(got);
+        if (std::find(answer.values.begin(), answer.values.end(), value) != answer.values.end()) return {};
+        if (answer.rootOf && nearRoot(value, *answer.rootOf)) return {};
+    }
+    return QStringLiteral("is not the High Precision answer %1").arg(described(answer));
+}
+
 // The first way the result of a computing command is not honest, or empty.
 QString dishonestResult(const QString& command, const State& before, const State& after,
                         const QStringList& messages) {
@@ -762,11 +1033,12 @@ QString dishonestResult(const QString& command, const State& before, const State
         readNumber(result).kind != Reading::Number) {
         return QStringLiteral("the result %1 is neither a number nor a fixed text").arg(shortened(result));
     }
-    if (!after.veryHighPrecision) return {};
     const Reading a = readNumber(before.box[Num1]);
     const Reading b = readNumber(before.box[Num2]);
     QString why;
-    if (command == QLatin1String("cmdAdd") || command == QLatin1String("cmdSubtract")) {
+    if (after.highPrecision) {
+        why = checkHighPrecision(command, result, a, b, before.box[SigFigs]);
+    } else if (command == QLatin1String("cmdAdd") || command == QLatin1String("cmdSubtract")) {
         const auto [x, y] = aligned(valueOf(a), a.exponent, valueOf(b), b.exponent);
         why = checkExact(result, {a, b}, command == QLatin1String("cmdAdd") ? mpz_class(x + y) : mpz_class(x - y), std::min(a.exponent, b.exponent));
     } else if (command == QLatin1String("cmdMultiply")) {
