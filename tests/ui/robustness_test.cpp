@@ -892,8 +892,8 @@ Answer sumOrDifference(const Reading& a, const Reading& b, bool subtract) {
 }
 
 // Multiply, Divide: the fixed decimal nearest the exact result of the fixed
-// operands while it keeps room for 15 figures (its first at 10^-14 or above),
-// else the exact result of the operands as typed in 15 figures.
+// operands while it keeps room for 15 figures (its first at 10^-14 or above)
+// or equals the exact result in 15 figures, else that exact result.
 Answer productOrQuotient(const Reading& a, const Reading& b, bool divide) {
     if (b.kind == Reading::NoNumber) return refusal(kNumericInputRequired);
     if (divide && valueOf(b) == 0) return refusal(kDivideByZero);  // an empty box too
@@ -907,10 +907,8 @@ Answer productOrQuotient(const Reading& a, const Reading& b, bool divide) {
                                                                            a.exponent + b.exponent}),
                                                            15);
     Answer answer = inFifteenFigures(exact);
-    // The fixed result with fewer figures, correctly rounded at 28 places,
-    // is what the window still shows there; it passes too until the window
-    // shows the 15 figures.
-    if (fixed) answer.values.push_back(*fixed);
+    // A fixed result with fewer figures stands where it is that very value.
+    if (fixed && *fixed == exact) answer.values.push_back(*fixed);
     return answer;
 }
 
