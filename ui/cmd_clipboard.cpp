@@ -38,18 +38,24 @@ void frmNumora::cmdCopyResult_Click() { copyOut(txtResult->text()); }
 void frmNumora::cmdCopyMem_Click() { copyOut(txtMem->text()); }
 
 void frmNumora::cmdPaste1_Click() {
+    const core::WindowState before = state();
     pasteInto(txtNum1);
     txtNum2->setFocus();
+    emit commandRun(QStringLiteral("cmdPaste1"), before, state(), false);
 }
 
 void frmNumora::cmdPaste2_Click() {
+    const core::WindowState before = state();
     pasteInto(txtNum2);
     txtResult->setFocus();
+    emit commandRun(QStringLiteral("cmdPaste2"), before, state(), false);
 }
 
 void frmNumora::cmdPasteRes_Click() {
+    const core::WindowState before = state();
     pasteInto(txtResult);
     txtResult->setFocus();
+    emit commandRun(QStringLiteral("cmdPasteRes"), before, state(), false);
 }
 
 }  // namespace calcora

@@ -65,11 +65,22 @@ public:
 
     std::int16_t macroCount() const { return MacroCount; }
 
+    // The boxes, the mode and MacroCount as the command core sees them.
+    core::WindowState state() const;
+    // Puts a state back (every box, the mode, MacroCount) as a command
+    // would, writing only what differs; raises neither signal below.
+    void restore(const core::WindowState& state);
+
 signals:
     // A command has written its result into txtResult (even the same text
     // again); other writes of the box, by paste, shift, clear or typing, do
     // not raise it.
     void resultWritten();
+    // A command button's command has run (by click, key or Enter): its
+    // button's object name ("cmdAdd"), the state before and after it, and
+    // whether it wrote txtResult. Raised last, after the focus has moved.
+    void commandRun(const QString& command, const calcora::core::WindowState& before,
+                    const calcora::core::WindowState& after, bool resultWritten);
 
 public slots:
     // Part of the event handling the toolkit drives.
@@ -122,13 +133,13 @@ private:
     void createControls();
     void OpenInBrowser(const QString& address);
 
-    // The boxes, the mode and MacroCount as the command core sees them.
-    core::WindowState state() const;
     // Runs a command of the core on the window as it stands: its message
     // first, then every box it changed, then resultWritten when it wrote
-    // txtResult, then the focus.
+    // txtResult, then the focus, then commandRun.
     using Command = core::Outcome (*)(const core::WindowState&);
-    void run(Command command);
+    void run(const char* button, Command command);
+    // Writes what differs between two states into the controls.
+    void write(const core::WindowState& before, const core::WindowState& after);
 
     // ---- helpers of the commands in cmd_roots_powers, cmd_constants,
     // cmd_memory, cmd_clipboard and cmd_web (kept apart from the above) ----
