@@ -36,8 +36,12 @@ Outcome nextSeriesTerm(const WindowState& before) {
     // Every term is computed in the fixed decimal, and the mode stays switched.
     WindowState state = before;
     state.mode = Mode::HighPrecision;
-    if (state.macroCount == 0) state.num1 = state.num2 = state.memory = "1";
     const auto count = static_cast<std::int16_t>(state.macroCount + 1);
+    if (state.macroCount == 0) {
+        // The first term is 1, and so is the sum so far.
+        state.num1 = std::to_string(1);
+        state.memory = state.num1;
+    }
     state.num2 = std::to_string(count);
 
     const Outcome divided = divideBoxes(state, true);
