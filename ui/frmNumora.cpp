@@ -16,6 +16,7 @@
 
 #include "ui/accessible_interfaces.h"
 #include "ui/accessible_names.h"
+#include "ui/command_undo.h"
 #include "ui/desktop_colours.h"
 #include "ui/keyboard.h"
 #include "ui/long_text_view.h"
@@ -61,6 +62,7 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
     showWrittenTextsFromStart(*this);
     markEarlierResults(*this);
     announceCommandResults(*this);
+    keepCommandHistory(*this);
 
     resize(kClientSizeAtStart);
     if (const QScreen* screen = this->screen()) {

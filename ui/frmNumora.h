@@ -16,8 +16,8 @@
 // say), result_announcer.cpp (each command's result spoken),
 // long_text_view.cpp (long texts from their start), stale_result.cpp (a
 // result of earlier boxes dimmed, otherwise the digit count of
-// result_tool_tip.cpp as its tool tip) and screen_fit.cpp (the first fit to
-// the screen).
+// result_tool_tip.cpp as its tool tip), command_undo.cpp (undo and redo of
+// commands) and screen_fit.cpp (the first fit to the screen).
 
 #include <QString>
 #include <QWidget>

@@ -15,6 +15,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "ui/command_undo.h"
 #include "ui/control_named.h"
 #include "ui/help_window.h"
 
@@ -89,6 +90,14 @@ const WindowKeys kWindowKeys[] = {
      "selection)",
      {kCopyKey},
      [](QWidget& window) { controlNamed<QPushButton>(window, "cmdCopyResult")->click(); }},
+    // The box with the focus undoes and redoes its own typing first
+    // (command_undo.cpp).
+    {"Undo the last command, once the box with the focus has no typing of its own to undo",
+     {kCtrl | Qt::Key_Z},
+     [](QWidget& window) { undoCommand(window); }},
+    {"Redo the command last undone, once the box with the focus has no typing of its own to redo",
+     {kCtrlShift | Qt::Key_Z, kCtrl | Qt::Key_Y},
+     [](QWidget& window) { redoCommand(window); }},
     {"Close the window", {kCtrl | Qt::Key_Q, kCtrl | Qt::Key_W}, [](QWidget& window) { window.close(); }},
 };
 

@@ -19,8 +19,10 @@ namespace calcora {
 // each shortcut clicks its button, so a shortcut does exactly what a click
 // does. No shortcut takes a key the text boxes edit with. Also the window's
 // own keys (windowKeys): F1 shows the help, Ctrl+Q and Ctrl+W close the
-// window, and Ctrl+C clicks Copy Result unless the box with the focus has a
-// selection, which it then copies as before.
+// window, Ctrl+C clicks Copy Result unless the box with the focus has a
+// selection, which it then copies as before, and Ctrl+Z, Ctrl+Shift+Z and
+// Ctrl+Y undo and redo commands (command_undo.h) once the box with the
+// focus has no typing of its own to undo or redo.
 void installShortcuts(QWidget& window);
 
 // Makes Return and Enter in txtNum1 and txtNum2 click again the computing

@@ -19,14 +19,9 @@ namespace {
 
 const char* const kEarlierResultNote = "Result of earlier numbers; press a command to update";
 
-// What a result was computed from.
-struct Inputs {
-    QString num1;
-    QString num2;
-    bool highPrecision = false;
-    QString sigFigs;
-    bool operator==(const Inputs&) const = default;
-};
+using Inputs = ResultSource;
+
+constexpr const char* kMarkName = "earlierResultMark";
 
 class EarlierResultMark : public QObject {
 public:
@@ -43,6 +38,24 @@ public:
             connect(box, &QLineEdit::textChanged, this, &EarlierResultMark::follow);
         }
         connect(highPrecision_, &QRadioButton::toggled, this, &EarlierResultMark::follow);
+        setObjectName(QString::fromLatin1(kMarkName));
+    }
+
+    const std::optional<Inputs>& answered() const { return answered_; }
+
+    // A command writes txtResult at most once (and then raises resultWritten
+    // at most once), so what the result answered before it is what the first
+    // of those two found, and otherwise what it answers still.
+    std::optional<Inputs> answeredBefore(const core::WindowState& before, const core::WindowState& after,
+                                         bool written) const {
+        if (before.result != after.result) return answeredBeforeChange_;
+        if (written) return answeredBeforeWritten_;
+        return answered_;
+    }
+
+    void setAnswered(const std::optional<Inputs>& answered) {
+        answered_ = answered;
+        follow();
     }
 
 private:
@@ -53,12 +66,14 @@ private:
     // Any change of the text; a command's result is taken up by
     // resultWritten just after.
     void resultChanged() {
+        answeredBeforeChange_ = answered_;
         answered_.reset();
         follow();
         result_->setToolTip(digitCountTip(result_->text()));
     }
 
     void resultWritten() {
+        answeredBeforeWritten_ = answered_;
         if (result_->text().isEmpty()) {
             answered_.reset();
         } else {
@@ -89,12 +104,32 @@ private:
     QLineEdit* sigFigs_;
     QRadioButton* highPrecision_;
     std::optional<Inputs> answered_;  // none for an empty, pasted or typed result
+    std::optional<Inputs> answeredBeforeChange_;  // before the latest change of the text
+    std::optional<Inputs> answeredBeforeWritten_;  // before the latest resultWritten
     bool marked_ = false;
     QString usualDescription_;
 };
 
+EarlierResultMark& markOf(frmNumora& window) {
+    auto* mark = dynamic_cast<EarlierResultMark*>(
+        window.findChild<QObject*>(QString::fromLatin1(kMarkName), Qt::FindDirectChildrenOnly));
+    Q_ASSERT(mark != nullptr);
+    return *mark;
+}
+
 }  // namespace
 
 void markEarlierResults(frmNumora& window) { new EarlierResultMark(window); }
+
+std::optional<ResultSource> resultSource(frmNumora& window) { return markOf(window).answered(); }
+
+std::optional<ResultSource> resultSourceBefore(frmNumora& window, const core::WindowState& before,
+                                               const core::WindowState& after, bool resultWritten) {
+    return markOf(window).answeredBefore(before, after, resultWritten);
+}
+
+void setResultSource(frmNumora& window, const std::optional<ResultSource>& source) {
+    markOf(window).setAnswered(source);
+}
 
 }  // namespace calcora

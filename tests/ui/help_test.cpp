@@ -66,7 +66,8 @@ void HelpTest::theHelpSaysWhatTheWindowDoes() {
         QVERIFY2(text.contains(row), qPrintable(row));
     }
     for (const QString& key : {QStringLiteral("F1"), QStringLiteral("Ctrl+Q or Ctrl+W"), QStringLiteral("Ctrl+C"),
-                               QStringLiteral("Shift+F1")}) {
+                               QStringLiteral("Shift+F1"), QStringLiteral("Ctrl+Z"),
+                               QStringLiteral("Ctrl+Shift+Z or Ctrl+Y")}) {
         QVERIFY2(text.contains(key), qPrintable(key));
     }
     using namespace window_text;
