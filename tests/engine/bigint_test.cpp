@@ -238,12 +238,15 @@ TEST(BigUInt, IntegerSquareRoot) {
     for (int i = 0; i < 400; ++i) {
         const BigUInt s = randomValue(rng, i % 20 == 0 ? 2000 : 200);
         const BigUInt square = s * s;
-        const Cutoffs low{2};
+        const Cutoffs low{2, 5};
         for (const BigUInt& n : {square, addSmall(square, 1), square.isZero() ? square : square - BigUInt(1),
                                  square + s + s}) {
-            const BigUInt r = isqrt(n, i % 2 ? low : Cutoffs{});
+            const SqrtRemResult rem = sqrtRem(n, i % 2 ? low : Cutoffs{});
+            const BigUInt& r = rem.root;
             ASSERT_LE(r * r, n) << "seed " << seed << " case " << i;
             ASSERT_GT(addSmall(r, 1) * addSmall(r, 1), n) << "seed " << seed << " case " << i;
+            ASSERT_EQ(r * r + rem.remainder, n) << "seed " << seed << " case " << i;
+            ASSERT_EQ(isqrt(n), r) << "seed " << seed << " case " << i;
         }
     }
 }
