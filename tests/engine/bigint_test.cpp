@@ -150,6 +150,20 @@ TEST(BigUInt, KaratsubaMatchesSchoolbookWithCutoffsForcedLow) {
     }
 }
 
+TEST(BigUInt, SquaresMatchSchoolbookWithCutoffsForcedLow) {
+    const std::uint64_t seed = 0xB168;
+    std::mt19937_64 rng(seed);
+    for (int i = 0; i < 200; ++i) {
+        const BigUInt a = randomValue(rng, i % 10 == 0 ? 4000 : 400);
+        const BigUInt copy = a;  // an equal value in another object squares too
+        const BigUInt reference = multiplySchoolbook(a, copy);
+        for (const std::size_t cutoff : {1u, 2u, 3u, 5u, 17u, 80u}) {
+            ASSERT_EQ(multiply(a, a, Cutoffs{cutoff}), reference) << "seed " << seed << " case " << i << " cutoff " << cutoff;
+            ASSERT_EQ(multiply(a, copy, Cutoffs{cutoff}), reference) << "seed " << seed << " case " << i;
+        }
+    }
+}
+
 TEST(BigUInt, SchoolbookMatchesDigitByDigitProduct) {
     const std::uint64_t seed = 0xB164;
     std::mt19937_64 rng(seed);
