@@ -72,6 +72,11 @@ def run(binary, repetitions):
     return medians
 
 
+def figure(us):
+    """Three significant figures, without an exponent."""
+    return "%.0f" % us if us >= 100 else "%.3g" % us
+
+
 def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
@@ -88,8 +93,8 @@ def main():
         ratio = medians[ours] / medians[ref] if ref else None
         met = "" if goal is None or ratio is None else ("≤ %g %s" % (goal, "ok" if ratio <= goal else "MISSED"))
         missing_goal |= "MISSED" in met
-        print("| %s | %.3g | %s | %s | %s | %s |" % (
-            work, medians[ours], "%.3g" % medians[ref] if ref else "", reference_name(ref) if ref else "",
+        print("| %s | %s | %s | %s | %s | %s |" % (
+            work, figure(medians[ours]), figure(medians[ref]) if ref else "", reference_name(ref) if ref else "",
             "%.2f" % ratio if ratio else "", met))
     return 1 if missing_goal else 0
 
