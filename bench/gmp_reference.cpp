@@ -7,6 +7,7 @@
 #include <mpfr.h>
 
 #include <cstring>
+#include <utility>
 
 namespace calcora::bench {
 
@@ -65,6 +66,9 @@ std::string gmpSum(const std::string& a, const std::string& b, std::size_t point
     mpz_add(s.v, x.v, y.v);
     std::string digits = digitsOf(s.v);
     digits.insert(digits.size() - pointFromRight, 1, '.');
+    // Written as the engine writes a sum: no trailing fraction zeros or point.
+    digits.erase(digits.find_last_not_of('0') + 1);
+    if (digits.back() == '.') digits.pop_back();
     return digits;
 }
 
@@ -95,6 +99,29 @@ std::string mpfrDivide(const std::string& n, const std::string& d, int figures, 
     std::string text = placePoint(raw, exponent);
     mpfr_free_str(raw);
     mpfr_clears(x, y, q, static_cast<mpfr_ptr>(nullptr));
+    return text;
+}
+
+std::string mpzSquareRoot(const std::string& digits, int figures) {
+    // value × 10^(2k) has 2·figures − 1 or 2·figures digits.
+    const long d = static_cast<long>(digits.size());
+    const long twiceK = 2 * figures - d;
+    const long k = twiceK >= 0 ? twiceK / 2 : -((1 - twiceK) / 2);
+    std::string scaled = digits;
+    if (2 * k >= 0) {
+        scaled.append(static_cast<std::size_t>(2 * k), '0');
+    } else {
+        scaled.resize(static_cast<std::size_t>(d + 2 * k));
+    }
+    Mpz x(scaled), root;
+    mpz_sqrt(root.v, x.v);
+    std::string rootDigits = digitsOf(root.v);
+    const long exponent = static_cast<long>(rootDigits.size()) - k;
+    std::string text = placePoint(std::move(rootDigits), exponent);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') text.pop_back();
+    }
     return text;
 }
 

@@ -10,6 +10,9 @@
 
 #include "engine/engine.h"
 #include "gmp_reference.h"
+#ifdef CALCORA_BENCH_WITH_GMP
+#include "same_text.h"
+#endif
 
 namespace {
 
@@ -90,58 +93,70 @@ using calcora::bench::gmpMultiply;
 using calcora::bench::gmpSum;
 using calcora::bench::mpfrDivide;
 using calcora::bench::mpzDivide;
+using calcora::bench::sameText;
 
 void BM_Gmp_Multiply_500x500(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeMultiply(d500a(), d500b()), gmpMultiply(d500a(), d500b()))) return;
     for (auto _ : state) benchmark::DoNotOptimize(gmpMultiply(d500a(), d500b()));
 }
 BENCHMARK(BM_Gmp_Multiply_500x500)->Unit(benchmark::kMicrosecond);
 
 void BM_Gmp_Multiply_16000x16000(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeMultiply(d16000a(), d16000b()), gmpMultiply(d16000a(), d16000b()))) return;
     for (auto _ : state) benchmark::DoNotOptimize(gmpMultiply(d16000a(), d16000b()));
 }
 BENCHMARK(BM_Gmp_Multiply_16000x16000)->Unit(benchmark::kMicrosecond);
 
 void BM_Gmp_Multiply_2568x4(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeMultiply(d2568(), d4()), gmpMultiply(d2568(), d4()))) return;
     for (auto _ : state) benchmark::DoNotOptimize(gmpMultiply(d2568(), d4()));
 }
 BENCHMARK(BM_Gmp_Multiply_2568x4)->Unit(benchmark::kMicrosecond);
 
 void BM_Gmp_Divide_1by3_500(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeDiv(kFigures, "1", "3"), mpzDivide("1", "3", kFigures))) return;
     for (auto _ : state) benchmark::DoNotOptimize(mpzDivide("1", "3", kFigures));
 }
 BENCHMARK(BM_Gmp_Divide_1by3_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Mpfr_Divide_1by3_500(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeDiv(kFigures, "1", "3"), mpfrDivide("1", "3", kFigures, kMpfrBits))) return;
     for (auto _ : state) benchmark::DoNotOptimize(mpfrDivide("1", "3", kFigures, kMpfrBits));
 }
 BENCHMARK(BM_Mpfr_Divide_1by3_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Gmp_Divide_501by500_500(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeDiv(kFigures, d501(), d500a()), mpzDivide(d501(), d500a(), kFigures))) return;
     for (auto _ : state) benchmark::DoNotOptimize(mpzDivide(d501(), d500a(), kFigures));
 }
 BENCHMARK(BM_Gmp_Divide_501by500_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Mpfr_Divide_501by500_500(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeDiv(kFigures, d501(), d500a()), mpfrDivide(d501(), d500a(), kFigures, kMpfrBits))) return;
     for (auto _ : state) benchmark::DoNotOptimize(mpfrDivide(d501(), d500a(), kFigures, kMpfrBits));
 }
 BENCHMARK(BM_Mpfr_Divide_501by500_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Gmp_Divide_501by32000_500(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeDiv(kFigures, d501(), d32000()), mpzDivide(d501(), d32000(), kFigures))) return;
     for (auto _ : state) benchmark::DoNotOptimize(mpzDivide(d501(), d32000(), kFigures));
 }
 BENCHMARK(BM_Gmp_Divide_501by32000_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Mpfr_Divide_501by32000_500(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeDiv(kFigures, d501(), d32000()), mpfrDivide(d501(), d32000(), kFigures, kMpfrBits))) return;
     for (auto _ : state) benchmark::DoNotOptimize(mpfrDivide(d501(), d32000(), kFigures, kMpfrBits));
 }
 BENCHMARK(BM_Mpfr_Divide_501by32000_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Mpfr_Divide_501by32000Point_500(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeDiv(kFigures, d501(), d32000Point()), mpfrDivide(d501(), d32000Point(), kFigures, kMpfrBits))) return;
     for (auto _ : state) benchmark::DoNotOptimize(mpfrDivide(d501(), d32000Point(), kFigures, kMpfrBits));
 }
 BENCHMARK(BM_Mpfr_Divide_501by32000Point_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Gmp_Sum_32000(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeAdd("+", sumA(), sumB()), gmpSum(sumA(), sumB(), 16000))) return;
     for (auto _ : state) benchmark::DoNotOptimize(gmpSum(sumA(), sumB(), 16000));
 }
 BENCHMARK(BM_Gmp_Sum_32000)->Unit(benchmark::kMicrosecond);

@@ -6,7 +6,7 @@
 //
 // Files: bigint.cpp (text, compare, add, subtract, small factors, powers of
 // ten), bigint_multiply.cpp (schoolbook and Karatsuba), bigint_divide.cpp
-// (divMod and divideFloor, Knuth's algorithm D), bigint_sqrt.cpp (isqrt, Newton from above).
+// (divMod and divideFloor, Knuth's algorithm D), bigint_sqrt.cpp (sqrtRem and isqrt, Zimmermann's recursive root).
 //
 // Every value is normalised (no zero limb at the top; zero has no limbs).
 // Functions take their operands by const reference and return new values, so
@@ -66,6 +66,10 @@ struct Cutoffs {
     // additions and allocations pay only from some 80 limbs (720 digits) on.
     // Measured times are flat from 64 to 200 limbs.
     std::size_t karatsuba = 80;
+    // Below this many limbs the square root is found limb by limb (quadratic
+    // work, no allocation per step); from here on by halves, where each level
+    // costs a division and a square of a quarter of the length.
+    std::size_t sqrtByLimbs = 60;
 };
 
 // ---- Arithmetic (all exact) ------------------------------------------------
@@ -104,6 +108,12 @@ struct DivModResult {
 // n divided by a small divisor m > 0; the remainder is returned through rem.
 [[nodiscard]] BigUInt divModSmall(const BigUInt& n, std::uint32_t m, std::uint32_t& rem);
 
+struct SqrtRemResult {
+    BigUInt root;
+    BigUInt remainder;
+};
+// root = floor(sqrt(n)), remainder = n − root² (at most 2·root).
+[[nodiscard]] SqrtRemResult sqrtRem(const BigUInt& n, const Cutoffs& cutoffs = {});
 // floor(sqrt(n)).
 [[nodiscard]] BigUInt isqrt(const BigUInt& n, const Cutoffs& cutoffs = {});
 

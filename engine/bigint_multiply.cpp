@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Multiplication of BigUInt: a schoolbook base case that accumulates limb
-// products in 64-bit columns, Karatsuba above Cutoffs::karatsuba, and powers
-// by squaring.
+// products in 64-bit columns, Karatsuba above Cutoffs::karatsuba, squares
+// that make each cross product once, and powers by squaring.
 #include <algorithm>
 #include <bit>
 #include <cassert>
@@ -17,37 +17,93 @@ namespace {
 using Limb = BigUInt::Limb;
 constexpr Limb kBase = BigUInt::kBase;
 
-// A limb product is below 10^18, so a 64-bit column holding a normalised limb
-// can take this many more products before it could pass 2^64 − 1 (≈ 1.84·10^19).
+// A limb product is below 10^18, so a 64-bit column below 2·10^10 (a limb
+// plus a moved high part, see spreadColumns) can take this many more before
+// it could pass 2^64 − 1 (≈ 1.84·10^19).
 constexpr std::size_t kRowsPerCarry = 18;
 
+// Columns [from, to) each keep their value below the base and pass the rest
+// (below 1.9·10^10 / B + 1) to the next column, which is added after the
+// split: no column waits for the one below, so the loop runs at the speed of
+// its divisions rather than of a carry chain. Leaves every column below
+// 2·10^10; acc[to] takes the last high part.
+void spreadColumns(std::uint64_t* acc, std::size_t from, std::size_t to) {
+    std::uint64_t high = 0;
+    for (std::size_t k = from; k < to; ++k) {
+        const std::uint64_t v = acc[k];
+        const std::uint64_t h = v / kBase;
+        acc[k] = v - h * kBase + high;
+        high = h;
+    }
+    acc[to] += high;
+}
+
+// out[0 .. n) = the columns acc[0 .. n) (each below B + 20 after one
+// spreadColumns pass over all) with their carries settled: each carry is 0 or 1.
+void settleColumns(const std::uint64_t* acc, std::size_t n, Limb* out) {
+    std::uint64_t carry = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::uint64_t v = acc[k] + carry;
+        carry = v >= kBase ? 1 : 0;
+        out[k] = static_cast<Limb>(v - (carry ? kBase : 0));
+    }
+    assert(carry == 0);
+}
+
 // out[0 .. na+nb) = a × b, by rows of 64-bit column sums; the columns are
-// brought back below the base every kRowsPerCarry rows.
+// spread every kRowsPerCarry rows and settled once at the end.
 void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out) {
     const std::size_t n = na + nb;
     std::vector<std::uint64_t> acc(n, 0);
-    std::size_t pending = 0;
-    std::size_t normalisedUpTo = 0;  // columns below this index are < base
+    std::size_t batchStart = 0;  // the first row since the last spread
     for (std::size_t i = 0; i < na; ++i) {
         const std::uint64_t ai = a[i];
         std::uint64_t* col = acc.data() + i;
         for (std::size_t j = 0; j < nb; ++j) col[j] += ai * b[j];
-        if (++pending == kRowsPerCarry || i + 1 == na) {
-            std::uint64_t carry = 0;
-            std::size_t k = normalisedUpTo;
-            const std::size_t touched = i + nb;
-            for (; k < touched || (carry != 0 && k < n); ++k) {
-                const std::uint64_t v = acc[k] + carry;
-                acc[k] = v % kBase;
-                carry = v / kBase;
-            }
-            assert(carry == 0);
-            // Columns below i + 1 receive no more products.
-            normalisedUpTo = i + 1;
-            pending = 0;
+        if (i + 1 - batchStart == kRowsPerCarry || i + 1 == na) {
+            // Rows batchStart..i touched the columns batchStart .. i + nb − 1.
+            spreadColumns(acc.data(), batchStart, i + nb);
+            batchStart = i + 1;
         }
     }
-    for (std::size_t k = 0; k < n; ++k) out[k] = static_cast<Limb>(acc[k]);
+    spreadColumns(acc.data(), 0, n - 1);
+    settleColumns(acc.data(), n, out);
+}
+
+// out[0 .. 2n) = a², with each cross product a[i]·a[j] (i < j) made once:
+// their sum T is built in columns as mulBasecase builds its rows, then the
+// square is 2T plus the squares a[i]² on the diagonal, in one carrying pass.
+void sqrBasecase(const Limb* a, std::size_t n, Limb* out) {
+    const std::size_t columns = 2 * n;
+    std::vector<std::uint64_t> acc(columns, 0);
+    std::size_t batchStart = 0;
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const std::uint64_t ai = a[i];
+        std::uint64_t* col = acc.data() + 2 * i + 1;
+        const Limb* rest = a + i + 1;
+        const std::size_t len = n - i - 1;
+        for (std::size_t j = 0; j < len; ++j) col[j] += ai * rest[j];
+        if (i + 1 - batchStart == kRowsPerCarry || i + 2 == n) {
+            // Rows batchStart..i touched the columns 2·batchStart + 1 .. i + n − 1.
+            spreadColumns(acc.data(), 2 * batchStart + 1, i + n);
+            batchStart = i + 1;
+        }
+    }
+    if (columns > 1) spreadColumns(acc.data(), 0, columns - 1);
+    // Every column is now below B + 20, so 2·column + a limb of a[i]² + the
+    // carry stays below 4B and the carry is at most 3.
+    std::uint64_t carry = 0;
+    const auto settle = [&carry](std::uint64_t v) {
+        carry = (v >= kBase ? 1 : 0) + (v >= 2 * kBase ? 1 : 0) + (v >= 3 * kBase ? 1 : 0);
+        return static_cast<Limb>(v - carry * kBase);
+    };
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint64_t d = static_cast<std::uint64_t>(a[i]) * a[i];
+        const std::uint64_t dHigh = d / kBase;
+        out[2 * i] = settle(2 * acc[2 * i] + (d - dHigh * kBase) + carry);
+        out[2 * i + 1] = settle(2 * acc[2 * i + 1] + dHigh + carry);
+    }
+    assert(carry == 0);
 }
 
 // r[0..nr) += a[0..na), na ≤ nr; returns the carry out of r.
@@ -157,6 +213,34 @@ void mulRec(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* 
     (void)carry;
 }
 
+// out[0 .. 2n) = a², by Karatsuba's three half-size squares: with
+// a = a1·B^h + a0, a² = a1²·B^2h + ((a0 + a1)² − a0² − a1²)·B^h + a0².
+void sqrRec(const Limb* a, std::size_t n, Limb* out, std::size_t cutoff) {
+    if (n < cutoff || n < 2) {
+        sqrBasecase(a, n, out);
+        return;
+    }
+    const std::size_t h = n / 2;
+    const std::size_t n1 = n - h;
+    sqrRec(a, h, out, cutoff);                   // a0² in out[0, 2h)
+    sqrRec(a + h, n1, out + 2 * h, cutoff);      // a1² in out[2h, 2n)
+    std::vector<Limb> sum(n1 + 1, 0);
+    std::copy(a + h, a + n, sum.begin());
+    sum[n1] = addInto(sum.data(), n1, a, h);
+    const std::size_t ls = significant(sum.data(), sum.size());
+    std::vector<Limb> middle(2 * sum.size(), 0);
+    sqrRec(sum.data(), ls, middle.data(), cutoff);
+    Limb borrow = subInto(middle.data(), middle.size(), out, 2 * h);
+    borrow |= subInto(middle.data(), middle.size(), out + 2 * h, 2 * n1);
+    assert(borrow == 0);
+    (void)borrow;
+    const std::size_t lm = significant(middle.data(), middle.size());
+    assert(lm <= 2 * n - h);
+    const Limb carry = addInto(out + h, 2 * n - h, middle.data(), lm);
+    assert(carry == 0);
+    (void)carry;
+}
+
 }  // namespace
 
 BigUInt multiply(const BigUInt& a, const BigUInt& b, const Cutoffs& cutoffs) {
@@ -164,7 +248,13 @@ BigUInt multiply(const BigUInt& a, const BigUInt& b, const Cutoffs& cutoffs) {
     const auto& x = a.limbs();
     const auto& y = b.limbs();
     std::vector<Limb> out(x.size() + y.size());
-    mulRec(x.data(), x.size(), y.data(), y.size(), out.data(), std::max<std::size_t>(cutoffs.karatsuba, 1));
+    const std::size_t cutoff = std::max<std::size_t>(cutoffs.karatsuba, 1);
+    if (&a == &b || x == y) {
+        // A square needs little more than half the limb products.
+        sqrRec(x.data(), x.size(), out.data(), cutoff);
+    } else {
+        mulRec(x.data(), x.size(), y.data(), y.size(), out.data(), cutoff);
+    }
     return BigUInt::fromLimbs(std::move(out));
 }
 

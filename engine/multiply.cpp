@@ -51,6 +51,24 @@ Count trailingZeros(const BigUInt& value) {
     limits::failTooLong(std::string("LargeMultiply: ") + what + " of " + std::to_string(length) + " characters");
 }
 
+// Whether a × d (d in 1..9) has more than `width` digits. Only the top two
+// limbs decide, unless the product lies within d·B^j of 10^width (j the
+// limbs below them), where the product itself is made.
+bool gainsDigit(const BigUInt& a, std::size_t width, std::uint32_t d) {
+    const std::size_t digits = a.digitCount();
+    if (digits < width) return false;  // a·d has at most one digit more than a
+    const auto& limbs = a.limbs();
+    if (limbs.size() <= 2) return multiplySmall(a, d).digitCount() > width;
+    // a = t·B^j + rest with rest < B^j, and 10^width = p·B^j.
+    const std::size_t j = limbs.size() - 2;
+    const std::uint64_t t = static_cast<std::uint64_t>(limbs[j + 1]) * BigUInt::kBase + limbs[j];
+    std::uint64_t p = 1;
+    for (std::size_t i = j * BigUInt::kBaseDigits; i < width; ++i) p *= 10;
+    if (t * d >= p) return true;
+    if (t * d + d <= p) return false;
+    return multiplySmall(a, d).digitCount() > width;
+}
+
 // Fails with ArithmeticOverflow exactly when the long multiplication would
 // meet a text over 32,767 characters: a row (A times one digit, with a carry
 // digit in front when A's digits times d reach the next power of ten), an
@@ -86,9 +104,7 @@ void checkRowLengths(std::string_view A, std::string_view B, const BigUInt& aDig
     // carry[d]: A's digits times d have more digits than A.
     const std::size_t aDigitCount = A.size() - (sa.hasPoint ? 1 : 0);
     std::array<int, 10> carry{};
-    for (std::uint32_t d = 1; d <= 9; ++d) {
-        carry[d] = multiplySmall(aDigits, d).digitCount() > aDigitCount ? 1 : 0;
-    }
+    for (std::uint32_t d = 1; d <= 9; ++d) carry[d] = gainsDigit(aDigits, aDigitCount, d) ? 1 : 0;
 
     const Count lb = static_cast<Count>(B.size());
     const Count pointPos = sb.hasPoint ? static_cast<Count>(sb.intChars) + 1 : lb + 1;

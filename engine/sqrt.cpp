@@ -113,9 +113,9 @@ std::string fixedSquareRoot(std::string_view number) {
     const numtext::Significand significand = numtext::significandOf(trimmedText(x));
     const auto shift = static_cast<std::size_t>(significand.exponent + 2 * kRootPlaces);
     const BigUInt scaled = shiftUp(BigUInt::fromDigits(significand.digits), shift);
-    const BigUInt root = isqrt(scaled);
-    const bool exact = root * root == scaled;
-    const std::string cut = root.toDigits() + (exact ? "0" : "1") + "E-" + std::to_string(kRootPlaces + 1);
+    const SqrtRemResult root = sqrtRem(scaled);
+    const bool exact = root.remainder.isZero();
+    const std::string cut = root.root.toDigits() + (exact ? "0" : "1") + "E-" + std::to_string(kRootPlaces + 1);
     return trimmedText(toFixedDecimal(cut));
 }
 

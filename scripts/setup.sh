@@ -9,7 +9,8 @@
 #         fixed-decimal tests built for Windows and run under Wine
 #         (build-windows), then runs each fuzz target for a few seconds
 #         (scripts/fuzz.sh, build-fuzz),
-#   bench runs the benchmark suite and prints the speed table.
+#   bench runs the benchmark suite and prints the speed table (a second
+#         argument sets the repetitions, 5 unless given).
 # A second run skips what is already installed and built.
 set -euo pipefail
 
@@ -21,6 +22,12 @@ packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchm
           libgmp-dev libmpfr-dev xvfb xauth fonts-dejavu-core fonts-dejavu-extra
           fonts-liberation imagemagick x11-utils clang libclang-rt-14-dev llvm
           python3)
+# libmpdec (the decimal arithmetic under Python's decimal module), another
+# reference for the benchmarks, where the distribution has its headers
+# (Debian 12 ships it only inside Python).
+if apt-cache show libmpdec-dev >/dev/null 2>&1; then
+  packages+=(libmpdec-dev)
+fi
 if [[ $mode == test ]]; then
   # The Windows cross build: MinGW-w64, GoogleTest's sources, and Wine.
   packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)

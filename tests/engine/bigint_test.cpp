@@ -150,6 +150,20 @@ TEST(BigUInt, KaratsubaMatchesSchoolbookWithCutoffsForcedLow) {
     }
 }
 
+TEST(BigUInt, SquaresMatchSchoolbookWithCutoffsForcedLow) {
+    const std::uint64_t seed = 0xB168;
+    std::mt19937_64 rng(seed);
+    for (int i = 0; i < 200; ++i) {
+        const BigUInt a = randomValue(rng, i % 10 == 0 ? 4000 : 400);
+        const BigUInt copy = a;  // an equal value in another object squares too
+        const BigUInt reference = multiplySchoolbook(a, copy);
+        for (const std::size_t cutoff : {1u, 2u, 3u, 5u, 17u, 80u}) {
+            ASSERT_EQ(multiply(a, a, Cutoffs{cutoff}), reference) << "seed " << seed << " case " << i << " cutoff " << cutoff;
+            ASSERT_EQ(multiply(a, copy, Cutoffs{cutoff}), reference) << "seed " << seed << " case " << i;
+        }
+    }
+}
+
 TEST(BigUInt, SchoolbookMatchesDigitByDigitProduct) {
     const std::uint64_t seed = 0xB164;
     std::mt19937_64 rng(seed);
@@ -238,12 +252,15 @@ TEST(BigUInt, IntegerSquareRoot) {
     for (int i = 0; i < 400; ++i) {
         const BigUInt s = randomValue(rng, i % 20 == 0 ? 2000 : 200);
         const BigUInt square = s * s;
-        const Cutoffs low{2};
+        const Cutoffs low{2, 5};
         for (const BigUInt& n : {square, addSmall(square, 1), square.isZero() ? square : square - BigUInt(1),
                                  square + s + s}) {
-            const BigUInt r = isqrt(n, i % 2 ? low : Cutoffs{});
+            const SqrtRemResult rem = sqrtRem(n, i % 2 ? low : Cutoffs{});
+            const BigUInt& r = rem.root;
             ASSERT_LE(r * r, n) << "seed " << seed << " case " << i;
             ASSERT_GT(addSmall(r, 1) * addSmall(r, 1), n) << "seed " << seed << " case " << i;
+            ASSERT_EQ(r * r + rem.remainder, n) << "seed " << seed << " case " << i;
+            ASSERT_EQ(isqrt(n), r) << "seed " << seed << " case " << i;
         }
     }
 }

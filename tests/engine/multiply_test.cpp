@@ -129,6 +129,15 @@ TEST(LargeMultiply, RowWithCarryPastTheLimit) {
     for (const char* b : {"1", "2", "1.2", "10"}) {
         EXPECT_EQ(fast(a, b), slow(a, b)) << b;
     }
+    // Where only the last digits of A decide the carry: 111…10 × 9 stays below
+    // the next power of ten, 111…120 × 9 passes it (a trailing zero keeps
+    // the significant figures of A and 9 within the limit).
+    const std::string ones = std::string(32766, '1') + "0";
+    const std::string onesAndTwo = std::string(32765, '1') + "20";
+    EXPECT_EQ(fast(ones, "9").kind, Kind::Value);
+    EXPECT_EQ(fast(onesAndTwo, "9"), kOverflow);
+    EXPECT_EQ(fast(ones, "9"), slow(ones, "9"));
+    EXPECT_EQ(fast(onesAndTwo, "9"), slow(onesAndTwo, "9"));
 }
 
 // Near the boundary the lengths depend on the shapes of both operands, on the
