@@ -26,7 +26,10 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
+#include <deque>
 #include <memory>
+#include <optional>
 
 #include "core/digit_grouping.h"
 #include "ui/accessible_names.h"
@@ -97,30 +100,10 @@ public:
         const core::HistoryEntry* entry = entryAt(index.row());
         if (entry == nullptr) return {};
         if (role == Qt::TextAlignmentRole && index.column() == Number) return int(Qt::AlignRight | Qt::AlignVCenter);
-        if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole) return {};
+        if (role == Qt::DisplayRole) return shownRow(index.row())[index.column()];
         // Tool tips and screen readers name every text.
-        const bool labelled = role != Qt::DisplayRole;
-        const std::size_t all = entry->operands.size();
-        switch (index.column()) {
-            case Number: return QString::number(entry->number);
-            case Command: return QString::fromStdString(entry->command);
-            case Result: {
-                QString shown = entry->result.label == "Error" ? QString::fromStdString(entry->result.text)
-                                                               : shortText(entry->result);
-                if (labelled) shown = QString::fromStdString(entry->result.label) + QStringLiteral(": ") + shown;
-                if (!entry->alsoWritten.empty()) {
-                    shown += QStringLiteral("; ") + operandsText(entry->alsoWritten, 0, entry->alsoWritten.size(), true);
-                }
-                return shown;
-            }
-            case FirstOperand: return operandsText(entry->operands, 0, 1, labelled);
-            case OtherOperands: return operandsText(entry->operands, 1, all, labelled);
-            case Mode:
-                return QStringLiteral("%1, setting %2")
-                    .arg(entry->mode == core::Mode::HighPrecision ? QStringLiteral("HP") : QStringLiteral("VHP"),
-                         shortText(entry->setting));
-            default: return {};
-        }
+        if (role == Qt::ToolTipRole || role == Qt::AccessibleTextRole) return texts(*entry, true)[index.column()];
+        return {};
     }
 
     // The entry of a row, newest first; null for none.
@@ -135,17 +118,60 @@ public:
     void add(core::HistoryEntry entry) {
         beginInsertRows(QModelIndex(), 0, 0);
         history_.push(std::move(entry));
+        shown_.emplace_back();
         endInsertRows();
         const std::size_t excess = history_.excess();
         if (excess == 0) return;
         const int rows = rowCount(QModelIndex());
         beginRemoveRows(QModelIndex(), rows - static_cast<int>(excess), rows - 1);
         history_.dropOldest(excess);
+        shown_.erase(shown_.begin(), shown_.begin() + static_cast<std::ptrdiff_t>(excess));
         endRemoveRows();
     }
 
 private:
+    using Row = std::array<QString, ColumnCount>;
+
+    // A row's texts, abbreviated once, when it is first painted: reading a
+    // number of 32,767 digits again for every paint would cost a frame.
+    const Row& shownRow(int row) const {
+        std::optional<Row>& shown = shown_[shown_.size() - 1 - static_cast<std::size_t>(row)];
+        if (!shown) shown = texts(*entryAt(row), false);
+        return *shown;
+    }
+
+    static Row texts(const core::HistoryEntry& entry, bool labelled) {
+        Row row;
+        for (int column = 0; column < ColumnCount; ++column) row[column] = text(entry, column, labelled);
+        return row;
+    }
+
+    static QString text(const core::HistoryEntry& entry, int column, bool labelled) {
+        const std::size_t all = entry.operands.size();
+        switch (column) {
+            case Number: return QString::number(entry.number);
+            case Command: return QString::fromStdString(entry.command);
+            case Result: {
+                QString shown = entry.result.label == "Error" ? QString::fromStdString(entry.result.text)
+                                                               : shortText(entry.result);
+                if (labelled) shown = QString::fromStdString(entry.result.label) + QStringLiteral(": ") + shown;
+                if (!entry.alsoWritten.empty()) {
+                    shown += QStringLiteral("; ") + operandsText(entry.alsoWritten, 0, entry.alsoWritten.size(), true);
+                }
+                return shown;
+            }
+            case FirstOperand: return operandsText(entry.operands, 0, 1, labelled);
+            case OtherOperands: return operandsText(entry.operands, 1, all, labelled);
+            case Mode:
+                return QStringLiteral("%1, setting %2")
+                    .arg(entry.mode == core::Mode::HighPrecision ? QStringLiteral("HP") : QStringLiteral("VHP"),
+                         shortText(entry.setting));
+            default: return {};
+        }
+    }
+
     core::History& history_;
+    mutable std::deque<std::optional<Row>> shown_;  // beside the entries, oldest first
 };
 
 CalculationHistory::CalculationHistory(frmNumora& window)

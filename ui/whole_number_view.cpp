@@ -138,12 +138,15 @@ public:
             setViewportMargins(marginWidth_, 0, 0, 0);
             placeMargin();
         }
-        if (number) {
+        lines_.clear();
+        laidColumns_ = 0;
+        if (!number) {
+            setPlainText(text);
+        } else if (isVisible()) {
             layOut(0);
         } else {
-            lines_.clear();
-            laidColumns_ = 0;
-            setPlainText(text);
+            // Not yet at its size: the lines are made when it is shown.
+            setPlainText(QString());
         }
     }
 
@@ -201,7 +204,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override {
         QPlainTextEdit::resizeEvent(event);
         placeMargin();
-        if (!layingOut_ && grouped_.number && columns() != laidColumns_) layOut(firstVisibleDigit());
+        if (!layingOut_ && isVisible() && grouped_.number && columns() != laidColumns_) layOut(firstVisibleDigit());
+    }
+
+    void showEvent(QShowEvent* event) override {
+        QPlainTextEdit::showEvent(event);
+        if (grouped_.number && columns() != laidColumns_) layOut(firstVisibleDigit());
     }
 
 private:
