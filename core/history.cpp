@@ -58,7 +58,8 @@ void cutToFit(HistoryEntry& entry) {
         sizes.push_back(text.text.size());
         texts += text.text.size();
     });
-    const std::size_t budget = History::kMostEntryBytes - (bytesOf(entry) - texts);
+    const std::size_t own = bytesOf(entry) - texts;
+    const std::size_t budget = own < History::kMostEntryBytes ? History::kMostEntryBytes - own : 0;
     std::sort(sizes.begin(), sizes.end());
     // The longest length every text may keep: the shorter texts whole, the
     // rest sharing what is left.
@@ -142,7 +143,9 @@ void History::push(HistoryEntry entry) {
 
 std::size_t History::excess() const {
     std::size_t count = 0;
-    for (std::size_t bytes = bytes_; bytes > kMostBytes; ++count) bytes -= bytesOf(entries_[count]);
+    for (std::size_t bytes = bytes_; bytes > kMostBytes && count < entries_.size(); ++count) {
+        bytes -= bytesOf(entries_[count]);
+    }
     return count;
 }
 
