@@ -20,10 +20,15 @@ struct Spoken {
 
 const Spoken kSpoken[] = {
     // Boxes, by their role.
-    {"txtNum1", "First number", "Type or paste the first operand. Enter repeats the last command."},
-    {"txtNum2", "Second number", "Type or paste the second operand. Enter repeats the last command."},
-    {"txtResult", "Result", "The result of the last command; its tool tip gives the count of digits."},
-    {"txtMem", "Memory", "The number held in memory; empty when the memory is empty."},
+    {"txtNum1", "First number",
+     "Type or paste the first operand. Enter repeats the last command. Ctrl+Shift+D shows it whole."},
+    {"txtNum2", "Second number",
+     "Type or paste the second operand. Enter repeats the last command. Ctrl+Shift+D shows it whole."},
+    {"txtResult", "Result",
+     "The result of the last command; its tool tip gives the count of digits. A double-click or Ctrl+Shift+D "
+     "shows it whole; Ctrl+H shows the history of results."},
+    {"txtMem", "Memory",
+     "The number held in memory; empty when the memory is empty. Ctrl+Shift+D shows it whole."},
     {"txtExp", "Scientific notation exponent of the result",
      "The power of ten the result carries in scientific notation."},
     {"txtWSF", "Significant figures that fit across the window",
@@ -79,6 +84,28 @@ const Spoken kSpoken[] = {
     {"cmdVisit", "Visit the author's website", "Opens the author's web page in the browser."},
 };
 
+// The whole-number view and the history window, by object name.
+const Spoken kSideWindowSpoken[] = {
+    {"wholeNumberText", "Whole number",
+     "The number in groups of three digits; the margin gives the position of each line's first digit."},
+    {"jumpField", "Go to digit", "The position of a digit to show, 1 for the first; Enter goes there."},
+    {"jumpButton", "Go to digit", "Shows and selects the digit at the position given."},
+    {"copyPlainButton", "Copy", "Puts the number on the clipboard exactly as its box holds it."},
+    {"copyGroupedButton", "Copy grouped", "Puts the number on the clipboard in groups of three digits."},
+    {"viewStatus", "Status", "What the last step did."},
+    {"historyNotice", "Notice", "Tells when the oldest entries were dropped to keep the history within 64 MB."},
+    {"historyList", "History of calculations",
+     "Every result, newest first. Enter puts the chosen result into the first number, Ctrl+Enter into the "
+     "second; Ctrl+C copies it; Ctrl+Shift+D shows it whole."},
+    {"recallFirstButton", "Put into first number", "Puts the chosen entry's result into the first number."},
+    {"recallSecondButton", "Put into second number", "Puts the chosen entry's result into the second number."},
+    {"copyResultButton", "Copy result", "Puts the chosen entry's result on the clipboard exactly."},
+    {"showWholeButton", "Show whole", "Shows a number of the chosen entry whole in the whole-number view."},
+    {"saveHistoryButton", "Save history", "Writes the whole history to a text file you name. Shortcut: Ctrl+S."},
+    {"historyStatus", "Status", "How many entries there are and what the last step did."},
+    {"closeButton", "Close", "Closes this window."},
+};
+
 // Labels that explain one box: the screen reader names the box through them.
 const std::pair<const char*, const char*> kLabelledBoxes[] = {
     {"Label3", "txtSigFigs"},
@@ -87,6 +114,15 @@ const std::pair<const char*, const char*> kLabelledBoxes[] = {
 };
 
 }  // namespace
+
+void describeSideWindow(QWidget& sideWindow) {
+    for (const Spoken& row : kSideWindowSpoken) {
+        auto* control = sideWindow.findChild<QWidget*>(QString::fromLatin1(row.control));
+        if (control == nullptr) continue;
+        control->setAccessibleName(QString::fromLatin1(row.name));
+        control->setAccessibleDescription(QString::fromLatin1(row.description));
+    }
+}
 
 QString commandDescription(QStringView objectName) {
     for (const Spoken& row : kSpoken) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// What a screen reader says for each of the window's 45 controls.
+// What a screen reader says for each of the window's 45 controls, and for
+// the controls of the windows beside it.
 
 #include <QString>
 #include <QStringView>
@@ -16,6 +17,11 @@ namespace calcora {
 // shortcut when it has one ("Shortcut: Ctrl++ or Ctrl+Num++."). Labels also
 // point the screen reader at the box they explain.
 void describeControls(QWidget& window);
+
+// The same for a window beside the calculator, the whole-number view or the
+// history (whole_number_view.h, history_window.h): every control of theirs
+// found by object name gets its name and description.
+void describeSideWindow(QWidget& sideWindow);
 
 // What the control named objectName does or holds, the sentence its
 // description begins with ("Adds the second number to the first."); empty

@@ -18,6 +18,10 @@ const QColor kDesignedBackground(192, 192, 255);
 // The same hue for a dark palette: the theme's light text keeps about 10:1.
 const QColor kDarkBackground(48, 48, 96);
 
+// The selection's text keeps this much against its highlight: glyphs are
+// drawn thin and smoothed, so a highlight only just at 4.5:1 reads lower.
+constexpr double kAimedSelectionContrast = 7.0;
+
 // Inactive is how the window looks while another one has the focus; nothing
 // in it is ever disabled.
 constexpr QPalette::ColorGroup kShownGroups[] = {QPalette::Active, QPalette::Inactive};
@@ -55,6 +59,20 @@ QPalette controlColours(const QPalette& desktop, bool dimmed) {
     return own;
 }
 
+// behind moved toward black (under light text) or white (under dark text)
+// until text has at least `aim` against it: a theme's selection colour, a
+// mid blue, holds neither black nor white text clearly enough.
+QColor behindWithContrast(QColor behind, const QColor& text, double aim) {
+    const QColor away = darkerThan(text, behind) ? QColor(Qt::white) : QColor(Qt::black);
+    constexpr int kSteps = 32;
+    for (int step = 1; step <= kSteps && contrastRatio(text, behind) < aim; ++step) {
+        const auto channel = [&](int from, int to) { return from + (to - from) * step / kSteps; };
+        behind = QColor(channel(behind.red(), away.red()), channel(behind.green(), away.green()),
+                        channel(behind.blue(), away.blue()));
+    }
+    return behind;
+}
+
 bool paintsOnDesktopColours(const QWidget* control) {
     return qobject_cast<const QLineEdit*>(control) != nullptr || qobject_cast<const QPushButton*>(control) != nullptr;
 }
@@ -68,6 +86,31 @@ void colourFromDesktop(QWidget& window) {
     for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (paintsOnDesktopColours(control)) control->setPalette(controlColours(desktop, false));
     }
+}
+
+void colourSideWindow(QWidget& window) {
+    QPalette own = QGuiApplication::palette();
+    for (const QPalette::ColorGroup group : kShownGroups) {
+        const auto readable = [&](QPalette::ColorRole text, QPalette::ColorRole behind) {
+            own.setColor(group, text, readableOn(own.color(group, text), own.color(group, behind)));
+        };
+        readable(QPalette::WindowText, QPalette::Window);
+        readable(QPalette::ButtonText, QPalette::Button);
+        readable(QPalette::Text, QPalette::Base);
+        // The chosen entry and a selection: the theme's text on its highlight,
+        // the highlight deepened where that text stands out too little.
+        own.setColor(group, QPalette::Highlight,
+                     behindWithContrast(own.color(group, QPalette::Highlight),
+                                        own.color(group, QPalette::HighlightedText), kAimedSelectionContrast));
+        readable(QPalette::HighlightedText, QPalette::Highlight);
+        // A theme may leave the alternate rows light under light text.
+        if (contrastRatio(own.color(group, QPalette::Text), own.color(group, QPalette::AlternateBase)) < kLeastContrast) {
+            own.setColor(group, QPalette::AlternateBase, own.color(group, QPalette::Base));
+        }
+        own.setColor(group, QPalette::PlaceholderText,
+                     dimmedOn(own.color(group, QPalette::Text), own.color(group, QPalette::Base)));
+    }
+    window.setPalette(own);
 }
 
 void dimText(QWidget& box, bool dimmed) { box.setPalette(controlColours(QGuiApplication::palette(), dimmed)); }

@@ -18,6 +18,14 @@ namespace calcora {
 // has at least 4.5:1 against that, and black or white where it has not.
 void colourFromDesktop(QWidget& window);
 
+// Colours a window of its own beside the calculator (the whole-number view,
+// the history) from the application's palette as it stands: the desktop's
+// colours throughout, each text colour made readable as the calculator's
+// are (text on the base and the alternate base, the window's text on the
+// window, buttons on their face, selected text on its highlight, the
+// placeholder dimmed yet at least 4.5:1 on the base).
+void colourSideWindow(QWidget& window);
+
 // Dims the text of box, a text box of such a window, or brings it back; the
 // dimmed text keeps at least 4.5:1 against the box's base.
 void dimText(QWidget& box, bool dimmed);

@@ -18,12 +18,14 @@
 #include "ui/accessible_names.h"
 #include "ui/command_undo.h"
 #include "ui/desktop_colours.h"
+#include "ui/history_window.h"
 #include "ui/keyboard.h"
 #include "ui/long_text_view.h"
 #include "ui/result_announcer.h"
 #include "ui/screen_fit.h"
 #include "ui/stale_result.h"
 #include "ui/twips.h"
+#include "ui/whole_number_view.h"
 
 // The icon lives in the library's resources, which a static library must
 // register itself; the macro has to be used outside any namespace.
@@ -63,6 +65,9 @@ frmNumora::frmNumora(QWidget* parent) : QWidget(parent) {
     markEarlierResults(*this);
     announceCommandResults(*this);
     keepCommandHistory(*this);
+    // Beside the designed window: the whole-number view and the history.
+    offerWholeNumbers(*this);
+    keepHistory(*this);
 
     resize(kClientSizeAtStart);
     if (const QScreen* screen = this->screen()) {

@@ -76,9 +76,10 @@ signals:
     // again); other writes of the box, by paste, shift, clear or typing, do
     // not raise it.
     void resultWritten();
-    // A command button's command has run (by click, key or Enter): its
-    // button's object name ("cmdAdd"), the state before and after it, and
-    // whether it wrote txtResult. Raised last, after the focus has moved.
+    // A command button's command has run (by click, key or Enter), or a
+    // history entry was recalled: the button's object name ("cmdAdd") or
+    // "Recall from history", the state before and after it, and whether it
+    // wrote txtResult. Raised last, after the focus has moved.
     void commandRun(const QString& command, const calcora::core::WindowState& before,
                     const calcora::core::WindowState& after, bool resultWritten);
 

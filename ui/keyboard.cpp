@@ -18,6 +18,8 @@
 #include "ui/command_undo.h"
 #include "ui/control_named.h"
 #include "ui/help_window.h"
+#include "ui/history_window.h"
+#include "ui/whole_number_view.h"
 
 namespace calcora {
 namespace {
@@ -86,6 +88,8 @@ struct WindowKeys {
 
 const WindowKeys kWindowKeys[] = {
     {"Show this help", {QKeyCombination(Qt::Key_F1)}, [](QWidget& window) { showHelp(window); }},
+    {kShowWholeNumberKeyWords, {kCtrlShift | Qt::Key_D}, [](QWidget& window) { showWholeNumberOfFocus(window); }},
+    {kShowHistoryKeyWords, {kCtrl | Qt::Key_H}, [](QWidget& window) { showHistory(window); }},
     {"Copy the result, when nothing is selected in the box with the focus (with a selection, copy the "
      "selection)",
      {kCopyKey},

@@ -12,17 +12,24 @@
 // colour of the control's text area; the text is that area's pixel of
 // highest contrast against it. Antialiasing can only lower that reading.
 #include <QApplication>
+#include <QDialog>
 #include <QHash>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTest>
+#include <QTreeView>
 
+#include "ui/history_window.h"
+#include "ui/whole_number_view.h"
 #include "window_driver.h"
 
 namespace {
@@ -100,6 +107,8 @@ private slots:
     void everyTextIsReadable_data();
     void everyTextIsReadable();
     void theDesignedBackgroundOnALightPalette();
+    void theWindowsBesideItAreReadable_data() { everyTextIsReadable_data(); }
+    void theWindowsBesideItAreReadable();
 
 private:
     QPalette desktop_;
@@ -150,6 +159,76 @@ void ColoursTest::theDesignedBackgroundOnALightPalette() {
     QApplication::setPalette(paletteOf(kBlackOnWhite));
     WindowDriver driver;
     QCOMPARE(driver.window.palette().color(QPalette::Window), QColor(192, 192, 255));
+}
+
+// The whole-number view (with a digit gone to) and the history (its newest
+// entry chosen, an older one not): every label, button, field, heading,
+// margin, line of digits and row, chosen or not, at least 4.5:1.
+void ColoursTest::theWindowsBesideItAreReadable() {
+    QFETCH(QPalette, palette);
+    QApplication::setPalette(palette);
+    ShownWindowDriver driver;
+    QVERIFY(driver.active());
+    driver.setText(QStringLiteral("txtNum1"), QStringLiteral("1000"));
+    driver.click(QStringLiteral("cmdFac"));
+    driver.setText(QStringLiteral("txtNum2"), driver.text(QStringLiteral("txtResult")));
+    driver.setText(QStringLiteral("txtNum1"), QStringLiteral("x"));
+    driver.click(QStringLiteral("cmdAdd"));
+    calcora::WholeNumberView* view = calcora::showWholeNumber(driver.window, "txtNum2");
+    QVERIFY(view->jumpToDigit(2568));
+    QDialog* history = calcora::showHistory(driver.window);
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    QVERIFY(QTest::qWaitForWindowExposed(history));
+
+    for (QDialog* window : {static_cast<QDialog*>(view), history}) {
+        const QImage shot = window->grab().toImage();
+        // CALCORA_SCREENSHOTS=<folder> keeps each picture, to look at.
+        if (const QString folder = qEnvironmentVariable("CALCORA_SCREENSHOTS"); !folder.isEmpty()) {
+            shot.save(QStringLiteral("%1/%2-%3.png")
+                          .arg(folder, window->objectName(), QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-')));
+        }
+        QList<std::pair<QString, QRect>> areas;  // in the window's coordinates
+        const auto add = [&](const QString& name, QWidget* widget, QRect area) {
+            areas.push_back({name, area.translated(widget->mapTo(window, QPoint(0, 0)))});
+        };
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!widget->isVisible() || !widget->isEnabled()) continue;
+            if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty()) {
+                add(label->objectName() + u' ' + label->text(), label, label->contentsRect());
+            } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                add(button->text(), button, textArea(button));
+            } else if (auto* header = qobject_cast<QHeaderView*>(widget)) {
+                add(QStringLiteral("heading"), header, header->rect());
+            } else if (widget->objectName() == QLatin1StringView("digitMargin")) {
+                add(QStringLiteral("margin"), widget, widget->rect());
+            }
+        }
+        if (auto* field = window->findChild<QSpinBox*>(QStringLiteral("jumpField"))) {
+            add(QStringLiteral("jump field"), field, field->rect().adjusted(3, 3, -24, -3));
+        }
+        if (auto* text = window->findChild<QPlainTextEdit*>(QStringLiteral("wholeNumberText"))) {
+            // The lines at the top; the chosen digit, at the end, lies lower.
+            QRect top = text->viewport()->rect();
+            top.setHeight(top.height() / 4);
+            add(QStringLiteral("digits"), text->viewport(), top);
+        }
+        if (auto* list = window->findChild<QTreeView*>(QStringLiteral("historyList"))) {
+            QCOMPARE(list->currentIndex().row(), 0);
+            for (const int row : {0, 1}) {
+                QRect line = list->visualRect(list->model()->index(row, 0));
+                line.setRight(list->viewport()->width() - 1);
+                add(row == 0 ? QStringLiteral("chosen entry") : QStringLiteral("entry"), list->viewport(), line);
+            }
+        }
+        QVERIFY(areas.size() >= 7);
+        for (const auto& [name, area] : areas) {
+            const Reading reading = read(shot, area);
+            QVERIFY2(reading.ratio >= 4.5, qPrintable(QStringLiteral("%1 in %2: %3 on %4 is %5:1")
+                                                          .arg(name, window->objectName(), reading.text.name(),
+                                                               reading.behind.name())
+                                                          .arg(reading.ratio, 0, 'f', 2)));
+        }
+    }
 }
 
 QTEST_MAIN(ColoursTest)
