@@ -20,6 +20,7 @@
 #include <QTreeView>
 
 #include "core/history.h"
+#include "ui/command_undo.h"
 #include "ui/history_window.h"
 #include "ui/whole_number_view.h"
 #include "window_driver.h"
@@ -213,6 +214,11 @@ void HistoryTest::recallIntoEitherOperand() {
     QCOMPARE(driver.text(other), otherBefore);
     QCOMPARE(driver.box(box)->cursorPosition(), 0);  // shown from its start
     QCOMPARE(driver.text(QStringLiteral("txtResult")), QStringLiteral("5"));
+    // Undone like a command.
+    const QString boxBefore = box == QLatin1StringView("txtNum1") ? QStringLiteral("2") : QStringLiteral("3");
+    QVERIFY(calcora::undoCommand(driver.window));
+    QCOMPARE(driver.text(box), boxBefore);
+    QCOMPARE(driver.text(QStringLiteral("txtResult")), QStringLiteral("5"));  // the Add stays
     QVERIFY(window->isVisible());
     // Putting a number back is no command: the history stays as it was.
     QCOMPARE(entries(driver).size(), std::size_t(2));
