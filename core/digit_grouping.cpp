@@ -13,14 +13,15 @@ namespace {
 constexpr std::size_t kGroup = 3;
 constexpr const char* kEllipsis = "…";
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+// The blanks the engine's reading ignores at either end of a number.
+constexpr std::string_view kBlanks = " \t\n\r\v\f";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view withoutOuterBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    return text;
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
 }
 
 // Appends `digits` in groups of three: from the left for a fraction, from the
@@ -64,10 +65,7 @@ GroupedText groupDigits(std::string_view text) {
     }
     out.number = true;
     // A number: blanks at either end, then "," and " " anywhere, go.
-    std::string cleaned;
-    for (const char c : withoutOuterBlanks(text)) {
-        if (c != ',' && c != ' ') cleaned += c;
-    }
+    const std::string cleaned = RemoveCommasAndSpaces(withoutOuterBlanks(text));
     std::string_view rest = cleaned;
     std::string_view sign;
     if (rest.front() == '-' || rest.front() == '+') {
@@ -136,6 +134,13 @@ std::size_t lineOfOffset(const std::vector<TextLine>& lines, std::size_t offset)
     return after == lines.begin() ? 0 : static_cast<std::size_t>(after - lines.begin()) - 1;
 }
 
+std::string digitCountText(std::string_view text) {
+    if (!isNumberText(text)) return {};
+    const std::string_view mantissa = text.substr(0, text.find_first_of("Ee"));
+    const auto digits = static_cast<std::size_t>(std::count_if(mantissa.begin(), mantissa.end(), isDigit));
+    return withGroupCommas(digits) + (digits == 1 ? " digit" : " digits");
+}
+
 std::string withGroupCommas(std::uint64_t count) {
     std::string digits = std::to_string(count);
     for (std::size_t at = digits.size(); at > kGroup;) {
@@ -156,10 +161,8 @@ std::string abbreviated(std::string_view text) {
     if (isNumberText(text)) {
         const std::string_view shown = withoutOuterBlanks(text);
         if (shown.size() <= kNumberWhole) return onOneLine(shown);
-        const std::string_view mantissa = shown.substr(0, shown.find_first_of("Ee"));
-        const auto digits = static_cast<std::size_t>(std::count_if(mantissa.begin(), mantissa.end(), isDigit));
         return onOneLine(shown.substr(0, kLead)) + kEllipsis + onOneLine(shown.substr(shown.size() - kTail)) + " (" +
-               withGroupCommas(digits) + (digits == 1 ? " digit)" : " digits)");
+               digitCountText(shown) + ")";
     }
     const std::size_t characters = characterCount(text);
     if (characters <= kTextWhole) return onOneLine(text);

@@ -68,6 +68,11 @@ struct TextLine {
 // past the end); 0 when there are no lines.
 [[nodiscard]] std::size_t lineOfOffset(const std::vector<TextLine>& lines, std::size_t offset);
 
+// "2,568 digits" ("1 digit" for one) when the text is a number by the
+// engine's reading (isNumberText), counting the digits before any exponent,
+// as shown; empty for any other text.
+[[nodiscard]] std::string digitCountText(std::string_view text);
+
 // A count with group commas: "2,568", "32,767", "7".
 [[nodiscard]] std::string withGroupCommas(std::uint64_t count);
 

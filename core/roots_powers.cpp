@@ -65,6 +65,27 @@ Operand operandOrRefusal(std::string_view text, const char* missing) {
     return {{}, missing};
 }
 
+// The power the window shows for its boxes: the base read from txtNum1 (no
+// base is no number), the exponent already read; whatever stops the power
+// itself (a range, zero to a negative power, a negative base with a
+// fraction) says so with the overflow text.
+std::string powerText(const WindowState& before, const std::string& exponent, std::int16_t count) {
+    const std::string base = numberIn(before.num1);
+    if (base.empty()) throw NotANumber("power: no base");
+    try {
+        if (before.highPrecision()) {
+            // Both operands within the fixed decimal's range (their first 15
+            // figures kept), the power of their values as typed in 15 figures.
+            static_cast<void>(toFixedOperand(base));
+            static_cast<void>(toFixedOperand(exponent));
+            return fifteenFigurePower(base, exponent);
+        }
+        return RTPower(count, base, exponent, std::to_string(count));
+    } catch (const Failure&) {
+        return std::string(kOverflowText);
+    }
+}
+
 Outcome focused(Outcome outcome, Box box) {
     outcome.focus = box;
     return outcome;
@@ -109,29 +130,7 @@ Outcome power(const WindowState& before) {
     const Operand read = operandOrRefusal(before.num2, kExponentNeeded);
     if (!read.refusal.empty()) return withResult(std::move(state), read.refusal);
     const std::string& exponent = read.number;
-    return focused(computed(std::move(state),
-                            [&] {
-                                const std::string base = numberIn(before.num1);
-                                if (base.empty()) throw NotANumber("power: no base");
-                                try {
-                                    if (before.highPrecision()) {
-                                        // Both operands within the fixed decimal's range
-                                        // (their first 15 figures kept), the power of their
-                                        // values as typed in 15 figures.
-                                        static_cast<void>(toFixedOperand(base));
-                                        static_cast<void>(toFixedOperand(exponent));
-                                        return fifteenFigurePower(base, exponent);
-                                    }
-                                    std::int16_t figures = *count;
-                                    return RTPower(figures, base, exponent, std::to_string(figures));
-                                } catch (const Failure&) {
-                                    // Whatever stops the power (a range, zero to a negative
-                                    // power, a negative base with a fraction) says so with
-                                    // one text.
-                                    return std::string(kOverflowText);
-                                }
-                            }),
-                   Box::Num1);
+    return focused(computed(std::move(state), [&] { return powerText(before, exponent, *count); }), Box::Num1);
 }
 
 Outcome factorial(const WindowState& before) {

@@ -21,8 +21,8 @@
 #include <random>
 #include <string>
 #include <vector>
-#include <unistd.h>
 
+#include "frame_goal_reporter.h"
 #include "ui/frmNumora.h"
 
 namespace {
@@ -31,8 +31,6 @@ using calcora::frmNumora;
 
 // The longest text the engine takes.
 constexpr int kLongestText = 32767;
-// 1 frame at 60 Hz.
-constexpr double kGoalMs = 16.0;
 // Enough clicks to average out the noise of millisecond handlers; fixed,
 // since refilling the boxes between clicks costs more than most clicks.
 constexpr benchmark::IterationCount kIterations = 50;
@@ -298,37 +296,6 @@ void clickBenchmark(benchmark::State& state, const Case& c) {
     }
 }
 
-// The usual console output, then one line per handler: within the goal?
-class GoalReporter : public benchmark::ConsoleReporter {
-public:
-    // Colours only on a terminal.
-    GoalReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.error_occurred) continue;
-            double ms = run.GetAdjustedRealTime();
-            if (run.time_unit == benchmark::kMicrosecond) ms /= 1e3;
-            if (run.time_unit == benchmark::kNanosecond) ms /= 1e6;
-            if (run.time_unit == benchmark::kSecond) ms *= 1e3;
-            std::string name = run.benchmark_name();
-            name = name.substr(0, name.find("/iterations:"));
-            rows.emplace_back(name, ms);
-        }
-    }
-    void Finalize() override {
-        std::printf("\n%-64s %9s  %s\n", "handler/input", "ms", "within 16 ms");
-        for (const auto& [name, ms] : rows) {
-            std::printf("%-64s %9.3f  %s\n", name.c_str(), ms, ms < kGoalMs ? "yes" : "NO");
-        }
-        ConsoleReporter::Finalize();
-    }
-
-private:
-    std::vector<std::pair<std::string, double>> rows;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -346,7 +313,7 @@ int main(int argc, char** argv) {
             ->UseRealTime()
             ->Iterations(kIterations);
     }
-    GoalReporter reporter;
+    calcora::bench::FrameGoalReporter reporter("handler/input");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -18,9 +18,9 @@
 #include <random>
 #include <string>
 #include <vector>
-#include <unistd.h>
 
 #include "core/history.h"
+#include "frame_goal_reporter.h"
 #include "ui/frmNumora.h"
 #include "ui/history_window.h"
 #include "ui/whole_number_view.h"
@@ -31,7 +31,6 @@ using calcora::frmNumora;
 using calcora::WholeNumberView;
 
 constexpr int kLongestText = 32767;
-constexpr double kGoalMs = 16.0;
 constexpr benchmark::IterationCount kIterations = 50;
 
 // Runs what the step left to the event loop: a view's refresh after its
@@ -183,34 +182,6 @@ void addWithBothOpen(benchmark::State& state) {
     }
 }
 
-class GoalReporter : public benchmark::ConsoleReporter {
-public:
-    GoalReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.error_occurred) continue;
-            const double ms = run.GetAdjustedRealTime() * (run.time_unit == benchmark::kMicrosecond   ? 1e-3
-                                                          : run.time_unit == benchmark::kNanosecond ? 1e-6
-                                                          : run.time_unit == benchmark::kSecond     ? 1e3
-                                                                                                     : 1.0);
-            std::string name = run.benchmark_name();
-            rows_.emplace_back(name.substr(0, name.find("/iterations:")), ms);
-        }
-    }
-    void Finalize() override {
-        std::printf("\n%-64s %9s  %s\n", "view or history step", "ms", "within 16 ms");
-        for (const auto& [name, ms] : rows_) {
-            std::printf("%-64s %9.3f  %s\n", name.c_str(), ms, ms < kGoalMs ? "yes" : "NO");
-        }
-        ConsoleReporter::Finalize();
-    }
-
-private:
-    std::vector<std::pair<std::string, double>> rows_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -234,7 +205,7 @@ int main(int argc, char** argv) {
         [](benchmark::State& state) { addToAFullHistory(state, false); });
     add("History/the same with the list open", [](benchmark::State& state) { addToAFullHistory(state, true); });
     add("cmdAdd_Click/32767 + 32767 digits, view and history open", addWithBothOpen);
-    GoalReporter reporter;
+    calcora::bench::FrameGoalReporter reporter("view or history step");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
