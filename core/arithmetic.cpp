@@ -16,29 +16,6 @@
 namespace calcora::core {
 namespace {
 
-// A number string without the zeros before its first significant digit
-// ("-007.5" → "-7.5", "0" → "").
-std::string withoutLeadingZeros(std::string_view number) {
-    const bool negative = !number.empty() && number.front() == '-';
-    std::string magnitude = StripFrontZeros(number.substr(negative ? 1 : 0));
-    return negative ? "-" + magnitude : magnitude;
-}
-
-// The exact sum or difference. The arithmetic measures the operands aligned
-// at their points, leading zeros included, so "0" beside a 32,767-character
-// fraction is refused although their sum fits: such a pair is tried again
-// without those zeros (the only time they are dropped from a sum).
-std::string exactSumOrDifference(std::string_view op, const std::string& first, const std::string& second) {
-    try {
-        return LargeAdd(op, first, second);
-    } catch (const ArithmeticOverflow&) {
-        const std::string shortFirst = withoutLeadingZeros(first);
-        const std::string shortSecond = withoutLeadingZeros(second);
-        if (shortFirst == first && shortSecond == second) throw;
-        return LargeAdd(op, shortFirst, shortSecond);
-    }
-}
-
 // op is "+" or "-"; the first operand always comes first.
 Outcome sumOrDifference(const WindowState& before, std::string_view op) {
     return computed(before, [&] {

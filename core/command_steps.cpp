@@ -12,7 +12,29 @@ namespace {
 constexpr std::int16_t kFewestSigFigs = 30;
 constexpr std::int16_t kMostSigFigs = 500;
 
+// A number string without the zeros before its first significant digit
+// ("-007.5" → "-7.5", "0" → "").
+std::string withoutLeadingZeros(std::string_view number) {
+    const bool negative = !number.empty() && number.front() == '-';
+    std::string magnitude = StripFrontZeros(number.substr(negative ? 1 : 0));
+    return negative ? "-" + magnitude : magnitude;
+}
+
 }  // namespace
+
+// The arithmetic measures the operands aligned at their points, leading zeros
+// included: a refused pair is tried again without those zeros (the only time
+// they are dropped from a sum).
+std::string exactSumOrDifference(std::string_view op, const std::string& first, const std::string& second) {
+    try {
+        return LargeAdd(op, first, second);
+    } catch (const ArithmeticOverflow&) {
+        const std::string shortFirst = withoutLeadingZeros(first);
+        const std::string shortSecond = withoutLeadingZeros(second);
+        if (shortFirst == first && shortSecond == second) throw;
+        return LargeAdd(op, shortFirst, shortSecond);
+    }
+}
 
 void requireReadableBack(std::string_view text) {
     if (text.size() > static_cast<std::size_t>(limits::kMaxCount)) limits::failTooLong("a computed text");

@@ -26,6 +26,12 @@ namespace calcora::core {
     return number.find_first_of("123456789") == std::string_view::npos;
 }
 
+// LargeAdd(op, first, second), and also where only the zeros before the
+// operands' first significant digits make LargeAdd's alignment too long
+// ("0" beside a 32,767-character fraction): the exact sum or difference.
+[[nodiscard]] std::string exactSumOrDifference(std::string_view op, const std::string& first,
+                                               const std::string& second);
+
 // ArithmeticOverflow for a text longer than the arithmetic's 32,767
 // characters: whatever goes into txtResult or txtMem, every command must be
 // able to read back.
