@@ -43,7 +43,7 @@ Outcome memoryPlus(const WindowState& before) {
             if (!before.result.empty()) static_cast<void>(presentNumberIn(before.result));
             return before.result;
         }
-        return LargeAdd("+", numberIn(before.memory), numberIn(before.result));
+        return exactSumOrDifference("+", numberIn(before.memory), numberIn(before.result));
     });
 }
 
@@ -52,7 +52,7 @@ Outcome memoryMinus(const WindowState& before) {
     return stored(before, [&] {
         const std::string result = presentNumberIn(before.result);
         // Memory minus result, never the reverse.
-        if (!before.memory.empty()) return LargeAdd("-", numberIn(before.memory), result);
+        if (!before.memory.empty()) return exactSumOrDifference("-", numberIn(before.memory), result);
         // An empty memory receives the negated result: "-5" becomes "5", and a
         // 32,767-character positive one would grow past what can be read back.
         return result.front() == '-' ? result.substr(1) : "-" + result;

@@ -117,6 +117,8 @@ TEST(Commands, WholeStateAfterwards) {
          Box::Num1},
         {"M+ of no number leaves the memory", memoryPlus, with(boxes("", ""), "abc", "5"),
          with(boxes("", ""), kNumericInputRequired, "5"), true, std::nullopt},
+        {"M+ beside a zero memory reaches 32,767 characters", memoryPlus, with(boxes("", ""), "1e-32766", "0"),
+         with(boxes("", ""), "1e-32766", "." + std::string(32765, '0') + "1"), false, std::nullopt},
         {"M- into an empty memory negates", memoryMinus, with(boxes("", ""), "-5"), with(boxes("", ""), "-5", "5"),
          false, std::nullopt},
         {"C keeps the memory and restarts the series", clearAll, counted, with(boxes("", ""), "", "m"), false,
