@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <cassert>
+#include <cstring>
 
 #include "engine/digit_words.h"
 #include "fixeddec/failure.h"
@@ -25,6 +26,24 @@ void writeLimb(Limb value, int width, char* out) {
         out[i] = static_cast<char>('0' + value % 10);
         value /= 10;
     }
+}
+
+// The nine digits of a limb into out[0..9): the first one alone, the other
+// eight as one word, split into halves of four, quarters of two and single
+// digits by multiplications that work on every part of the word at once
+// (each part's quotient by 100 or 10 is a product and a shift that keeps
+// to its own bits for parts this small).
+void writeFullLimb(Limb value, char* out) {
+    const Limb first = value / 100'000'000;
+    const std::uint64_t eight = value - first * 100'000'000;
+    out[0] = static_cast<char>('0' + first);
+    std::uint64_t x = (eight / 10000) | ((eight % 10000) << 32);           // 2 parts below 10^4
+    const std::uint64_t hundreds = ((x * 10486) >> 20) & 0x0000'007F'0000'007FULL;
+    x = hundreds | ((x - hundreds * 100) << 16);                           // 4 parts below 100
+    const std::uint64_t tens = ((x * 103) >> 10) & 0x000F'000F'000F'000FULL;
+    x = tens | ((x - tens * 10) << 8);                                     // 8 digits
+    x += 0x30 * digit_words::kEachByte;
+    std::memcpy(out + 1, &x, sizeof x);
 }
 
 static_assert(std::endian::native == std::endian::little, "eightDigits reads words as little-endian");
@@ -113,7 +132,7 @@ std::string BigUInt::toDigits(std::size_t width) const {
     writeLimb(limbs_.back(), topWidth, p);
     p += topWidth;
     for (std::size_t i = limbs_.size() - 1; i-- > 0;) {
-        writeLimb(limbs_[i], kBaseDigits, p);
+        writeFullLimb(limbs_[i], p);
         p += kBaseDigits;
     }
     return out;
