@@ -80,6 +80,9 @@ BigUInt operator-(const BigUInt& a, const BigUInt& b);
 BigUInt operator*(const BigUInt& a, const BigUInt& b);
 
 [[nodiscard]] BigUInt multiply(const BigUInt& a, const BigUInt& b, const Cutoffs& cutoffs);
+// The product of the factors, each below 10^18 (1 for none), multiplied
+// pairwise so that the big products have equal sizes.
+[[nodiscard]] BigUInt productOf(const std::vector<std::uint64_t>& factors);
 // x^k by squaring (1 for k = 0).
 [[nodiscard]] BigUInt powerOf(const BigUInt& x, std::uint32_t k);
 // a × m for a small factor m.

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Multiplication of BigUInt: a schoolbook base case that accumulates limb
-// products in 64-bit columns, Karatsuba above Cutoffs::karatsuba, squares
-// that make each cross product once, and powers by squaring.
+// Multiplication of BigUInt. The limbs are taken in pairs, as words of base
+// 10^18, so that a product needs a quarter of the limb products: a column
+// sum of 64 × 64-bit products in a 128-bit word is settled once per column
+// (Comba's order), Karatsuba splits above the cutoff, squares make each cross
+// product once, and powers stay in words of base 10^18 from start to end.
 #include <algorithm>
 #include <bit>
 #include <cassert>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "engine/bigint.h"
+#include "engine/wide_word.h"
 
 namespace calcora {
 
@@ -17,155 +20,188 @@ namespace {
 using Limb = BigUInt::Limb;
 constexpr Limb kBase = BigUInt::kBase;
 
-// A limb product is below 10^18, so a 64-bit column below 2·10^10 (a limb
-// plus a moved high part, see spreadColumns) can take this many more before
-// it could pass 2^64 − 1 (≈ 1.84·10^19).
-constexpr std::size_t kRowsPerCarry = 18;
+// Two limbs: low + high·10^9.
+using Word = std::uint64_t;
+constexpr Word kWordBase = static_cast<Word>(kBase) * kBase;
+using Words = std::vector<Word>;
 
-// Columns [from, to) each keep their value below the base and pass the rest
-// (below 1.9·10^10 / B + 1) to the next column, which is added after the
-// split: no column waits for the one below, so the loop runs at the speed of
-// its divisions rather than of a carry chain. Leaves every column below
-// 2·10^10; acc[to] takes the last high part.
-void spreadColumns(std::uint64_t* acc, std::size_t from, std::size_t to) {
-    std::uint64_t high = 0;
-    for (std::size_t k = from; k < to; ++k) {
-        const std::uint64_t v = acc[k];
-        const std::uint64_t h = v / kBase;
-        acc[k] = v - h * kBase + high;
-        high = h;
+// A column holds at most this many products, each below 10^36, and the
+// carry from the column below (under 2^128 / 10^18): 256·10^36 + 3.5·10^20
+// stays below 2^128 ≈ 3.4·10^38. Longer factors are multiplied in pieces.
+constexpr std::size_t kMostTermsPerColumn = 256;
+
+Words toWords(const std::vector<Limb>& limbs) {
+    Words words((limbs.size() + 1) / 2);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const Word high = 2 * i + 1 < limbs.size() ? limbs[2 * i + 1] : 0;
+        words[i] = limbs[2 * i] + high * kBase;
     }
-    acc[to] += high;
+    return words;
 }
 
-// out[0 .. n) = the columns acc[0 .. n) (each below B + 20 after one
-// spreadColumns pass over all) with their carries settled: each carry is 0 or 1.
-void settleColumns(const std::uint64_t* acc, std::size_t n, Limb* out) {
-    std::uint64_t carry = 0;
-    for (std::size_t k = 0; k < n; ++k) {
-        const std::uint64_t v = acc[k] + carry;
-        carry = v >= kBase ? 1 : 0;
-        out[k] = static_cast<Limb>(v - (carry ? kBase : 0));
+BigUInt fromWords(const Words& words) {
+    std::vector<Limb> limbs(2 * words.size());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const Word high = words[i] / kBase;
+        limbs[2 * i] = static_cast<Limb>(words[i] - high * kBase);
+        limbs[2 * i + 1] = static_cast<Limb>(high);
     }
-    assert(carry == 0);
+    return BigUInt::fromLimbs(std::move(limbs));
 }
 
-// out[0 .. na+nb) = a × b, by rows of 64-bit column sums; the columns are
-// spread every kRowsPerCarry rows and settled once at the end.
-void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out) {
+#if !CALCORA_HAVE_INT128
+// floor(v / 10^18) with 64-bit divisions only: 10^18 = 2^18 · 5^18, and
+// v / 2^18 (below 2^110) is divided by 5^18 (below 2^42) in steps small
+// enough that each partial dividend fits in a word.
+Uint128 quotientByWordBase(Uint128 v) {
+    constexpr Word kFive18 = 3'814'697'265'625;
+    const Uint128 w = v >> 18;
+    const auto high = static_cast<Word>(w >> 64);
+    const auto low = static_cast<Word>(w);
+    const Word qTop = high / kFive18;
+    Word r = high % kFive18;
+    // The low word in pieces of 22, 22 and 20 bits: r < 5^18 < 2^42 keeps
+    // r·2^22 + piece below 2^64, and each piece's quotient below 2^22.
+    Word t = (r << 22) | (low >> 42);
+    const Word q1 = t / kFive18;
+    r = t % kFive18;
+    t = (r << 22) | ((low >> 20) & ((Word{1} << 22) - 1));
+    const Word q0 = t / kFive18;
+    r = t % kFive18;
+    t = (r << 20) | (low & ((Word{1} << 20) - 1));
+    const Word rest = (q1 << 42) + (q0 << 20) + t / kFive18;
+    return Uint128(qTop << 32) * Uint128(Word{1} << 32) + Uint128(rest);
+}
+#endif
+
+// The column v split into its digit below 10^18 (returned) and the carry.
+Word splitColumn(Uint128 v, Uint128& carry) {
+#if CALCORA_HAVE_INT128
+    carry = v / kWordBase;
+#else
+    carry = quotientByWordBase(v);
+#endif
+    return static_cast<Word>(v - carry * Uint128(kWordBase));
+}
+
+// out[0 .. na+nb) = a × b for na ≥ nb, 1 ≤ nb ≤ kMostTermsPerColumn, one
+// column at a time. Two sums take alternate products so that two carry
+// chains run side by side.
+void mulColumns(const Word* a, std::size_t na, const Word* b, std::size_t nb, Word* out) {
     const std::size_t n = na + nb;
-    std::vector<std::uint64_t> acc(n, 0);
-    std::size_t batchStart = 0;  // the first row since the last spread
-    for (std::size_t i = 0; i < na; ++i) {
-        const std::uint64_t ai = a[i];
-        std::uint64_t* col = acc.data() + i;
-        for (std::size_t j = 0; j < nb; ++j) col[j] += ai * b[j];
-        if (i + 1 - batchStart == kRowsPerCarry || i + 1 == na) {
-            // Rows batchStart..i touched the columns batchStart .. i + nb − 1.
-            spreadColumns(acc.data(), batchStart, i + nb);
-            batchStart = i + 1;
+    Uint128 carry = 0;
+    for (std::size_t k = 0; k + 1 < n; ++k) {
+        const std::size_t last = std::min(k, nb - 1);
+        std::size_t j = k >= na ? k - na + 1 : 0;
+        Uint128 even = carry, odd = 0;
+        for (; j < last; j += 2) {
+            even += Uint128(a[k - j]) * b[j];
+            odd += Uint128(a[k - j - 1]) * b[j + 1];
         }
+        if (j == last) even += Uint128(a[k - j]) * b[j];
+        out[k] = splitColumn(even + odd, carry);
     }
-    spreadColumns(acc.data(), 0, n - 1);
-    settleColumns(acc.data(), n, out);
+    out[n - 1] = static_cast<Word>(carry);
 }
 
-// out[0 .. 2n) = a², with each cross product a[i]·a[j] (i < j) made once:
-// their sum T is built in columns as mulBasecase builds its rows, then the
-// square is 2T plus the squares a[i]² on the diagonal, in one carrying pass.
-void sqrBasecase(const Limb* a, std::size_t n, Limb* out) {
-    const std::size_t columns = 2 * n;
-    std::vector<std::uint64_t> acc(columns, 0);
-    std::size_t batchStart = 0;
-    for (std::size_t i = 0; i + 1 < n; ++i) {
-        const std::uint64_t ai = a[i];
-        std::uint64_t* col = acc.data() + 2 * i + 1;
-        const Limb* rest = a + i + 1;
-        const std::size_t len = n - i - 1;
-        for (std::size_t j = 0; j < len; ++j) col[j] += ai * rest[j];
-        if (i + 1 - batchStart == kRowsPerCarry || i + 2 == n) {
-            // Rows batchStart..i touched the columns 2·batchStart + 1 .. i + n − 1.
-            spreadColumns(acc.data(), 2 * batchStart + 1, i + n);
-            batchStart = i + 1;
+// out[0 .. 2n) = a² for 1 ≤ n ≤ kMostTermsPerColumn: each column doubles its
+// cross products a[i]·a[j] (i > j), made once, and adds the square on the
+// diagonal; at most (n + 1)·10^36 plus the carry.
+void sqrColumns(const Word* a, std::size_t n, Word* out) {
+    Uint128 carry = 0;
+    for (std::size_t k = 0; k + 1 < 2 * n; ++k) {
+        std::size_t j = k >= n ? k - n + 1 : 0;
+        const std::size_t end = (k + 1) / 2;  // cross products have j < k − j
+        Uint128 even = 0, odd = 0;
+        for (; j + 1 < end; j += 2) {
+            even += Uint128(a[k - j]) * a[j];
+            odd += Uint128(a[k - j - 1]) * a[j + 1];
         }
+        if (j < end) even += Uint128(a[k - j]) * a[j];
+        const Uint128 cross = even + odd;
+        Uint128 v = cross + cross + carry;
+        if (k % 2 == 0) v += Uint128(a[k / 2]) * a[k / 2];
+        out[k] = splitColumn(v, carry);
     }
-    if (columns > 1) spreadColumns(acc.data(), 0, columns - 1);
-    // Every column is now below B + 20, so 2·column + a limb of a[i]² + the
-    // carry stays below 4B and the carry is at most 3.
-    std::uint64_t carry = 0;
-    const auto settle = [&carry](std::uint64_t v) {
-        carry = (v >= kBase ? 1 : 0) + (v >= 2 * kBase ? 1 : 0) + (v >= 3 * kBase ? 1 : 0);
-        return static_cast<Limb>(v - carry * kBase);
-    };
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::uint64_t d = static_cast<std::uint64_t>(a[i]) * a[i];
-        const std::uint64_t dHigh = d / kBase;
-        out[2 * i] = settle(2 * acc[2 * i] + (d - dHigh * kBase) + carry);
-        out[2 * i + 1] = settle(2 * acc[2 * i + 1] + dHigh + carry);
-    }
-    assert(carry == 0);
+    out[2 * n - 1] = static_cast<Word>(carry);
 }
 
 // r[0..nr) += a[0..na), na ≤ nr; returns the carry out of r.
-Limb addInto(Limb* r, std::size_t nr, const Limb* a, std::size_t na) {
-    Limb carry = 0;
+Word addInto(Word* r, std::size_t nr, const Word* a, std::size_t na) {
+    Word carry = 0;
     std::size_t i = 0;
     for (; i < na; ++i) {
-        const Limb s = r[i] + a[i] + carry;
-        carry = s >= kBase;
-        r[i] = carry ? s - kBase : s;
+        const Word s = r[i] + a[i] + carry;
+        carry = s >= kWordBase;
+        r[i] = carry ? s - kWordBase : s;
     }
     for (; carry != 0 && i < nr; ++i) {
-        const Limb s = r[i] + 1;
-        carry = s == kBase;
+        const Word s = r[i] + 1;
+        carry = s == kWordBase;
         r[i] = carry ? 0 : s;
     }
     return carry;
 }
 
 // r[0..nr) −= a[0..na), na ≤ nr; returns the borrow out of r.
-Limb subInto(Limb* r, std::size_t nr, const Limb* a, std::size_t na) {
-    Limb borrow = 0;
+Word subInto(Word* r, std::size_t nr, const Word* a, std::size_t na) {
+    Word borrow = 0;
     std::size_t i = 0;
     for (; i < na; ++i) {
-        const Limb sub = a[i] + borrow;
+        const Word sub = a[i] + borrow;
         borrow = r[i] < sub;
-        r[i] = borrow ? r[i] + kBase - sub : r[i] - sub;
+        r[i] = borrow ? r[i] + kWordBase - sub : r[i] - sub;
     }
     for (; borrow != 0 && i < nr; ++i) {
         borrow = r[i] == 0;
-        r[i] = borrow ? kBase - 1 : r[i] - 1;
+        r[i] = borrow ? kWordBase - 1 : r[i] - 1;
     }
     return borrow;
 }
 
-// Length without the zero limbs at the top.
-std::size_t significant(const Limb* a, std::size_t n) {
+// Length without the zero words at the top.
+std::size_t significant(const Word* a, std::size_t n) {
     while (n > 0 && a[n - 1] == 0) --n;
     return n;
 }
 
-void mulRec(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out,
-            std::size_t cutoff);
+// out[0 .. na+nb) = a × b by columns, for na ≥ nb ≥ 1 of any length: b is
+// taken in pieces short enough for a column's sum.
+void mulBasecase(const Word* a, std::size_t na, const Word* b, std::size_t nb, Word* out) {
+    if (nb <= kMostTermsPerColumn) {
+        mulColumns(a, na, b, nb, out);
+        return;
+    }
+    std::fill(out, out + na + nb, 0);
+    Words piece(na + kMostTermsPerColumn);
+    for (std::size_t off = 0; off < nb; off += kMostTermsPerColumn) {
+        const std::size_t len = std::min(kMostTermsPerColumn, nb - off);
+        mulColumns(a, na, b + off, len, piece.data());
+        const Word carry = addInto(out + off, na + nb - off, piece.data(), na + len);
+        assert(carry == 0);
+        (void)carry;
+    }
+}
 
-// out = a × b for na ≥ 2·nb: a is cut into pieces of nb limbs, each multiplied
+void mulRec(const Word* a, std::size_t na, const Word* b, std::size_t nb, Word* out, std::size_t cutoff);
+
+// out = a × b for na ≥ 2·nb: a is cut into pieces of nb words, each multiplied
 // by b as a balanced product.
-void mulUnbalanced(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out,
+void mulUnbalanced(const Word* a, std::size_t na, const Word* b, std::size_t nb, Word* out,
                    std::size_t cutoff) {
     std::fill(out, out + na + nb, 0);
-    std::vector<Limb> piece(2 * nb);
+    Words piece(2 * nb);
     for (std::size_t off = 0; off < na; off += nb) {
         const std::size_t len = std::min(nb, na - off);
         mulRec(a + off, len, b, nb, piece.data(), cutoff);
-        const Limb carry = addInto(out + off, na + nb - off, piece.data(), len + nb);
+        const Word carry = addInto(out + off, na + nb - off, piece.data(), len + nb);
         assert(carry == 0);
         (void)carry;
     }
 }
 
 // out[0 .. na+nb) = a × b.
-void mulRec(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out,
-            std::size_t cutoff) {
+void mulRec(const Word* a, std::size_t na, const Word* b, std::size_t nb, Word* out, std::size_t cutoff) {
     if (na < nb) {
         std::swap(a, b);
         std::swap(na, nb);
@@ -184,78 +220,90 @@ void mulRec(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* 
     }
     // a = a1·B^h + a0, b = b1·B^h + b0 with h = na/2 < nb, so b1 is not empty.
     const std::size_t h = na / 2;
-    const Limb *a0 = a, *a1 = a + h, *b0 = b, *b1 = b + h;
+    const Word *a0 = a, *a1 = a + h, *b0 = b, *b1 = b + h;
     const std::size_t na1 = na - h, nb1 = nb - h;
     const std::size_t n = na + nb;
 
-    mulRec(a0, h, b0, h, out, cutoff);                 // z0 in out[0, 2h)
-    mulRec(a1, na1, b1, nb1, out + 2 * h, cutoff);    // z2 in out[2h, n)
+    mulRec(a0, h, b0, h, out, cutoff);               // z0 in out[0, 2h)
+    mulRec(a1, na1, b1, nb1, out + 2 * h, cutoff);  // z2 in out[2h, n)
 
-    // sa = a0 + a1, sb = b0 + b1, each one limb longer for the carry.
-    std::vector<Limb> sa(na1 + 1, 0), sb(std::max(h, nb1) + 1, 0);
+    // sa = a0 + a1, sb = b0 + b1, each one word longer for the carry.
+    Words sa(na1 + 1, 0), sb(std::max(h, nb1) + 1, 0);
     std::copy(a1, a1 + na1, sa.begin());
     sa[na1] = addInto(sa.data(), na1, a0, h);
     std::copy(b0, b0 + h, sb.begin());
     sb.back() = addInto(sb.data(), sb.size() - 1, b1, nb1);
     const std::size_t lsa = significant(sa.data(), sa.size());
     const std::size_t lsb = significant(sb.data(), sb.size());
-    std::vector<Limb> z1(sa.size() + sb.size(), 0);
+    Words z1(sa.size() + sb.size(), 0);
     mulRec(sa.data(), lsa, sb.data(), lsb, z1.data(), cutoff);
     // z1 = (a0 + a1)(b0 + b1) − z0 − z2 = a0·b1 + a1·b0 ≥ 0.
-    Limb borrow = subInto(z1.data(), z1.size(), out, 2 * h);
+    Word borrow = subInto(z1.data(), z1.size(), out, 2 * h);
     borrow |= subInto(z1.data(), z1.size(), out + 2 * h, n - 2 * h);
     assert(borrow == 0);
     (void)borrow;
     const std::size_t lz1 = significant(z1.data(), z1.size());
     assert(lz1 <= n - h);
-    const Limb carry = addInto(out + h, n - h, z1.data(), lz1);
+    const Word carry = addInto(out + h, n - h, z1.data(), lz1);
     assert(carry == 0);
     (void)carry;
 }
 
 // out[0 .. 2n) = a², by Karatsuba's three half-size squares: with
 // a = a1·B^h + a0, a² = a1²·B^2h + ((a0 + a1)² − a0² − a1²)·B^h + a0².
-void sqrRec(const Limb* a, std::size_t n, Limb* out, std::size_t cutoff) {
+void sqrRec(const Word* a, std::size_t n, Word* out, std::size_t cutoff) {
+    if (n == 0) return;  // a zero half: nothing to write
     if (n < cutoff || n < 2) {
-        sqrBasecase(a, n, out);
+        if (n <= kMostTermsPerColumn) {
+            sqrColumns(a, n, out);
+        } else {
+            mulBasecase(a, n, a, n, out);
+        }
         return;
     }
     const std::size_t h = n / 2;
     const std::size_t n1 = n - h;
-    sqrRec(a, h, out, cutoff);                   // a0² in out[0, 2h)
-    sqrRec(a + h, n1, out + 2 * h, cutoff);      // a1² in out[2h, 2n)
-    std::vector<Limb> sum(n1 + 1, 0);
+    sqrRec(a, h, out, cutoff);               // a0² in out[0, 2h)
+    sqrRec(a + h, n1, out + 2 * h, cutoff);  // a1² in out[2h, 2n)
+    Words sum(n1 + 1, 0);
     std::copy(a + h, a + n, sum.begin());
     sum[n1] = addInto(sum.data(), n1, a, h);
     const std::size_t ls = significant(sum.data(), sum.size());
-    std::vector<Limb> middle(2 * sum.size(), 0);
+    Words middle(2 * sum.size(), 0);
     sqrRec(sum.data(), ls, middle.data(), cutoff);
-    Limb borrow = subInto(middle.data(), middle.size(), out, 2 * h);
+    Word borrow = subInto(middle.data(), middle.size(), out, 2 * h);
     borrow |= subInto(middle.data(), middle.size(), out + 2 * h, 2 * n1);
     assert(borrow == 0);
     (void)borrow;
     const std::size_t lm = significant(middle.data(), middle.size());
     assert(lm <= 2 * n - h);
-    const Limb carry = addInto(out + h, 2 * n - h, middle.data(), lm);
+    const Word carry = addInto(out + h, 2 * n - h, middle.data(), lm);
     assert(carry == 0);
     (void)carry;
+}
+
+// The cutoff counts limbs; here it counts words of two limbs.
+std::size_t wordCutoff(const Cutoffs& cutoffs) { return std::max<std::size_t>((cutoffs.karatsuba + 1) / 2, 1); }
+
+Words productOf(const Words& x, const Words& y, std::size_t cutoff) {
+    Words out(x.size() + y.size());
+    if (&x == &y || x == y) {
+        // A square needs little more than half the word products.
+        sqrRec(x.data(), x.size(), out.data(), cutoff);
+    } else {
+        mulRec(x.data(), x.size(), y.data(), y.size(), out.data(), cutoff);
+    }
+    out.resize(significant(out.data(), out.size()));
+    return out;
 }
 
 }  // namespace
 
 BigUInt multiply(const BigUInt& a, const BigUInt& b, const Cutoffs& cutoffs) {
     if (a.isZero() || b.isZero()) return BigUInt();
-    const auto& x = a.limbs();
-    const auto& y = b.limbs();
-    std::vector<Limb> out(x.size() + y.size());
-    const std::size_t cutoff = std::max<std::size_t>(cutoffs.karatsuba, 1);
-    if (&a == &b || x == y) {
-        // A square needs little more than half the limb products.
-        sqrRec(x.data(), x.size(), out.data(), cutoff);
-    } else {
-        mulRec(x.data(), x.size(), y.data(), y.size(), out.data(), cutoff);
-    }
-    return BigUInt::fromLimbs(std::move(out));
+    const Words x = toWords(a.limbs());
+    if (&a == &b || a.limbs() == b.limbs()) return fromWords(productOf(x, x, wordCutoff(cutoffs)));
+    return fromWords(productOf(x, toWords(b.limbs()), wordCutoff(cutoffs)));
 }
 
 BigUInt operator*(const BigUInt& a, const BigUInt& b) {
@@ -264,24 +312,64 @@ BigUInt operator*(const BigUInt& a, const BigUInt& b) {
 
 BigUInt multiplySchoolbook(const BigUInt& a, const BigUInt& b) {
     if (a.isZero() || b.isZero()) return BigUInt();
-    const auto& x = a.limbs();
-    const auto& y = b.limbs();
-    std::vector<Limb> out(x.size() + y.size());
+    Words x = toWords(a.limbs());
+    Words y = toWords(b.limbs());
+    if (x.size() < y.size()) std::swap(x, y);
+    Words out(x.size() + y.size());
     mulBasecase(x.data(), x.size(), y.data(), y.size(), out.data());
-    return BigUInt::fromLimbs(std::move(out));
+    return fromWords(out);
+}
+
+BigUInt productOf(const std::vector<std::uint64_t>& factors) {
+    // Each level of the tree lies in one buffer, its products one after the
+    // other (start[i] .. start[i + 1]), so a level costs one allocation.
+    Words level;
+    std::vector<std::size_t> start{0};
+    for (const std::uint64_t factor : factors) {
+        assert(factor < kWordBase);
+        if (factor == 0) return BigUInt();
+        level.push_back(factor);
+        start.push_back(level.size());
+    }
+    if (level.empty()) return BigUInt(1);
+    const std::size_t cutoff = wordCutoff(Cutoffs{});
+    while (start.size() > 2) {
+        Words next(level.size());
+        std::vector<std::size_t> nextStart{0};
+        std::size_t i = 0;
+        for (; i + 2 < start.size(); i += 2) {
+            const Word* a = level.data() + start[i];
+            const Word* b = level.data() + start[i + 1];
+            const std::size_t na = start[i + 1] - start[i], nb = start[i + 2] - start[i + 1];
+            Word* out = next.data() + nextStart.back();
+            mulRec(a, na, b, nb, out, cutoff);
+            nextStart.push_back(nextStart.back() + significant(out, na + nb));
+        }
+        if (i + 1 < start.size()) {  // the odd one out goes up as it is
+            std::copy(level.data() + start[i], level.data() + start[i + 1], next.data() + nextStart.back());
+            nextStart.push_back(nextStart.back() + start[i + 1] - start[i]);
+        }
+        next.resize(nextStart.back());
+        level = std::move(next);
+        start = std::move(nextStart);
+    }
+    return fromWords(level);
 }
 
 BigUInt powerOf(const BigUInt& x, std::uint32_t k) {
     if (k == 0) return BigUInt(1);
+    if (x.isZero()) return BigUInt();
     // From the top bit down: every big product is a square, and the other
     // factor is only ever x itself.
+    const std::size_t cutoff = wordCutoff(Cutoffs{});
+    const Words base = toWords(x.limbs());
+    Words result = base;
     int bit = std::bit_width(k) - 1;
-    BigUInt result = x;
     while (bit-- > 0) {
-        result = result * result;
-        if ((k >> bit) & 1) result = result * x;
+        result = productOf(result, result, cutoff);
+        if ((k >> bit) & 1) result = productOf(result, base, cutoff);
     }
-    return result;
+    return fromWords(result);
 }
 
 }  // namespace calcora

@@ -65,27 +65,31 @@ std::int32_t countOf(std::string_view InNum) {
     return negative ? -whole - (fraction ? 1 : 0) : whole;
 }
 
-// lo × (lo + 1) × … × hi for 1 ≤ lo ≤ hi: the factors packed into 64-bit
-// words, then multiplied pairwise so that the big products have equal sizes.
-BigUInt productRange(std::uint64_t lo, std::uint64_t hi) {
-    std::vector<BigUInt> level;
+// n! as digits. Each factor 10 of n! is taken out (every factor 5 and as
+// many factors 2) and written as a zero at the end; what is left of the
+// factors is packed into words below 10^18 for productOf's balanced tree.
+std::string factorialDigits(std::uint32_t n) {
+    constexpr std::uint64_t kWordLimit = 1'000'000'000'000'000'000;
+    std::uint32_t fives = 0;
+    for (std::uint32_t power = 5; power <= n; power *= 5) fives += n / power;
+    std::uint32_t twosLeft = fives;
+    std::vector<std::uint64_t> words;
     std::uint64_t word = 1;
-    for (std::uint64_t i = lo; i <= hi; ++i) {
-        if (word > std::numeric_limits<std::uint64_t>::max() / i) {
-            level.emplace_back(word);
+    for (std::uint32_t i = 2; i <= n; ++i) {
+        std::uint64_t factor = i;
+        while (factor % 5 == 0) factor /= 5;
+        while (twosLeft > 0 && factor % 2 == 0) {
+            factor /= 2;
+            --twosLeft;
+        }
+        if (word > (kWordLimit - 1) / factor) {
+            words.push_back(word);
             word = 1;
         }
-        word *= i;
+        word *= factor;
     }
-    level.emplace_back(word);
-    while (level.size() > 1) {
-        std::vector<BigUInt> next;
-        next.reserve((level.size() + 1) / 2);
-        for (std::size_t i = 0; i + 1 < level.size(); i += 2) next.push_back(level[i] * level[i + 1]);
-        if (level.size() % 2 != 0) next.push_back(std::move(level.back()));
-        level = std::move(next);
-    }
-    return std::move(level.front());
+    words.push_back(word);
+    return productOf(words).toDigits() + std::string(fives, '0');
 }
 
 // True when (n − 1)! certainly has more than 32,767 digits, so that the n-th
@@ -116,8 +120,9 @@ std::string FactorialUP(std::string_view InNum) {
     if (previousFactorialTooLong(n)) {
         limits::failTooLong("factorial: the product");
     }
-    const std::string previous = n == 1 ? std::string("1") : productRange(1, static_cast<std::uint64_t>(n - 1)).toDigits();
-    return LargeMultiply(previous, std::to_string(n));
+    // Far enough below the limit, no step can fail and n! is made at once.
+    if (!previousFactorialTooLong(n + 2)) return factorialDigits(static_cast<std::uint32_t>(n));
+    return LargeMultiply(factorialDigits(static_cast<std::uint32_t>(n - 1)), std::to_string(n));
 }
 
 std::string FactorialHP(std::string_view InNum) {
@@ -129,7 +134,7 @@ std::string FactorialHP(std::string_view InNum) {
     // The exact product rounded once: a running product of doubles drifts a
     // few units in the last place from about 79! on, and a double made of the
     // exact digits would round a second time in its text.
-    const std::string digits = n < 2 ? std::string("1") : productRange(2, static_cast<std::uint64_t>(n)).toDigits();
+    const std::string digits = factorialDigits(static_cast<std::uint32_t>(n));
     return trimmedText(roundedToFifteen(digits, 0, false));
 }
 

@@ -4,7 +4,7 @@
 // every compiler:
 //   Uint128        an unsigned 128-bit integer: the compiler's own where it
 //                  has one, otherwise a two-word class with the operations
-//                  the engine uses (+, −, ×, >>, comparisons, conversions),
+//                  the engine uses (+, +=, −, ×, >>, comparisons, conversions),
 //                  which wrap modulo 2^128 just as the built-in type does.
 //   bigEndianWord  a word loaded from memory with its first byte made the
 //                  most significant, on either byte order.
@@ -50,6 +50,7 @@ public:
         low.hi_ += a.hi_ * b.lo_ + a.lo_ * b.hi_;
         return low;
     }
+    constexpr Uint128& operator+=(Uint128 b) { return *this = *this + b; }
     friend constexpr Uint128 operator>>(Uint128 a, int shift) {
         if (shift == 0) return a;
         if (shift >= 64) return Uint128(0, a.hi_ >> (shift - 64));

@@ -172,11 +172,15 @@ TEST(BigUInt, SchoolbookMatchesDigitByDigitProduct) {
         ASSERT_EQ(multiplySchoolbook(a, b).toDigits(), digitProduct(a.toDigits(), b.toDigits()))
             << "seed " << seed << " case " << i;
     }
-    // Many rows of maximal limb products: the column sums are carried every
-    // eighteen rows.
-    const BigUInt nines = BigUInt::fromDigits(std::string(9 * 40, '9'));
-    EXPECT_EQ(multiplySchoolbook(nines, nines).toDigits(), std::string(359, '9') + "8" + std::string(359, '0') + "1");
-    EXPECT_TRUE(multiplySchoolbook(nines, BigUInt()).isZero());
+    // Columns of maximal word products, also in factors too long for one
+    // column's sum (more than 256 words of 18 digits).
+    for (const std::size_t n : {360u, 5000u}) {
+        const BigUInt nines = BigUInt::fromDigits(std::string(n, '9'));
+        const std::string square = std::string(n - 1, '9') + "8" + std::string(n - 1, '0') + "1";
+        EXPECT_EQ(multiplySchoolbook(nines, nines).toDigits(), square) << n;
+        EXPECT_EQ(multiply(nines, nines, Cutoffs{1000}).toDigits(), square) << n;
+        EXPECT_TRUE(multiplySchoolbook(nines, BigUInt()).isZero());
+    }
 }
 
 ::testing::AssertionResult divides(const BigUInt& n, const BigUInt& d, const DivModResult& r) {
