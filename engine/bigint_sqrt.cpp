@@ -6,6 +6,7 @@
 // that root, and the final remainder needs only the square of that quarter:
 // no full-length division or square is made.
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cmath>
 #include <cstdint>
@@ -45,39 +46,64 @@ double leading(const Limb* a, std::size_t n, std::ptrdiff_t& place) {
     return value;
 }
 
-// B^e as a double (0 below its range), by multiplications: the exponents
-// here are small, and std::pow would cost more than the limb work of a step.
+// B^e as a double (0 below its range). The exponents of a step are small:
+// those come from a table, since a loop of multiplications, or std::pow,
+// would cost more than the limb work of the step.
 double powerOfBase(std::ptrdiff_t e) {
+    constexpr std::ptrdiff_t kTabled = 32;  // B^32 = 10^288 is still a double
+    static constexpr auto kPowers = [] {
+        std::array<double, 2 * kTabled + 1> powers{};
+        powers[kTabled] = 1;
+        for (std::ptrdiff_t i = 1; i <= kTabled; ++i) {
+            powers[kTabled + i] = powers[kTabled + i - 1] * static_cast<double>(kBase);
+            powers[kTabled - i] = powers[kTabled - i + 1] / static_cast<double>(kBase);
+        }
+        return powers;
+    }();
+    if (e >= -kTabled && e <= kTabled) return kPowers[static_cast<std::size_t>(e + kTabled)];
     const double factor = e >= 0 ? static_cast<double>(kBase) : 1.0 / static_cast<double>(kBase);
     double value = 1;
     for (std::ptrdiff_t i = e >= 0 ? e : -e; i > 0; --i) value *= factor;
     return value;
 }
 
+// m[i]·d split at the base. The split of one limb does not wait for the
+// limb below: only a carry of 0, 1 or 2 runs from limb to limb in the loops
+// below, which keeps them at the speed of their additions.
+struct LimbProduct {
+    std::uint64_t high;
+    std::uint64_t low;
+};
+LimbProduct limbProduct(const Limb* m, std::size_t nm, std::size_t i, std::uint64_t d) {
+    const std::uint64_t p = i < nm ? m[i] * d : 0;
+    const std::uint64_t high = p / kBase;
+    return {high, p - high * kBase};
+}
+
 // w[0 .. n) −= m·d for m[0 .. nm), nm < n; true when that went below zero
-// (w is then left as w − m·d + B^n).
+// (w is then left as w − m·d modulo B^n).
 bool subtractProduct(Limb* w, std::size_t n, const Limb* m, std::size_t nm, std::uint64_t d) {
-    std::uint64_t carry = 0;
-    Limb borrow = 0;
+    std::uint64_t carry = 0;  // the high part below, and what was borrowed
     for (std::size_t i = 0; i < n; ++i) {
-        const std::uint64_t p = (i < nm ? m[i] * d : 0) + carry;
-        carry = p / kBase;
-        const auto low = static_cast<Limb>(p - carry * kBase);
-        const Limb sub = low + borrow;
-        borrow = w[i] < sub ? 1 : 0;
-        w[i] = static_cast<Limb>(w[i] + (borrow ? kBase : 0) - sub);
-        if (i >= nm && carry == 0 && borrow == 0) return false;
+        const LimbProduct p = limbProduct(m, nm, i, d);
+        auto t = static_cast<std::int64_t>(w[i]) - static_cast<std::int64_t>(p.low + carry);
+        carry = p.high;
+        for (; t < 0; ++carry) t += static_cast<std::int64_t>(kBase);
+        w[i] = static_cast<Limb>(t);
+        if (i >= nm && carry == 0) return false;
     }
-    return borrow != 0 || carry != 0;
+    return carry != 0;
 }
 
 // w[0 .. n) += m·d, the carry out of w dropped (it undoes subtractProduct).
 void addProduct(Limb* w, std::size_t n, const Limb* m, std::size_t nm, std::uint64_t d) {
     std::uint64_t carry = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        const std::uint64_t t = w[i] + (i < nm ? m[i] * d : 0) + carry;
-        carry = t / kBase;
-        w[i] = static_cast<Limb>(t - carry * kBase);
+        const LimbProduct p = limbProduct(m, nm, i, d);
+        std::uint64_t t = w[i] + p.low + carry;
+        carry = p.high;
+        for (; t >= kBase; ++carry) t -= kBase;
+        w[i] = static_cast<Limb>(t);
     }
 }
 
