@@ -156,7 +156,12 @@ SqrtRemResult sqrtRemByLimbs(const std::vector<Limb>& x) {
         const double x = leading(factor + 1, fn - 1, sPlace) / 2;
         const double y = rLead * powerOfBase(rPlace - sPlace - 1);
         const double overU = powerOfBase(-(sPlace + 1));
-        double estimate = y / (x + std::sqrt(x * x + y * overU));
+        // Once the root has a few limbs, y / U is far below a unit in the last
+        // place of x², and the root of the sum is x itself.
+        const double squared = x * x;
+        const double small = y * overU;
+        const double rootOfSum = small < squared * 0x1p-60 ? x : std::sqrt(squared + small);
+        double estimate = y / (x + rootOfSum);
         estimate = std::min(std::max(estimate, 0.0), static_cast<double>(kBase - 1));
         auto d = static_cast<std::uint64_t>(estimate);
         for (;;) {
