@@ -39,7 +39,7 @@ Words toWords(const std::vector<Limb>& limbs) {
     return words;
 }
 
-BigUInt fromWords(const Words& words) {
+BigUInt valueOf(const Words& words) {
     std::vector<Limb> limbs(2 * words.size());
     for (std::size_t i = 0; i < words.size(); ++i) {
         const Word high = words[i] / kBase;
@@ -49,39 +49,41 @@ BigUInt fromWords(const Words& words) {
     return BigUInt::fromLimbs(std::move(limbs));
 }
 
-#if !CALCORA_HAVE_INT128
-// floor(v / 10^18) with 64-bit divisions only: 10^18 = 2^18 · 5^18, and
-// v / 2^18 (below 2^110) is divided by 5^18 (below 2^42) in steps small
-// enough that each partial dividend fits in a word.
-Uint128 quotientByWordBase(Uint128 v) {
-    constexpr Word kFive18 = 3'814'697'265'625;
-    const Uint128 w = v >> 18;
-    const auto high = static_cast<Word>(w >> 64);
-    const auto low = static_cast<Word>(w);
-    const Word qTop = high / kFive18;
-    Word r = high % kFive18;
-    // The low word in pieces of 22, 22 and 20 bits: r < 5^18 < 2^42 keeps
-    // r·2^22 + piece below 2^64, and each piece's quotient below 2^22.
-    Word t = (r << 22) | (low >> 42);
-    const Word q1 = t / kFive18;
-    r = t % kFive18;
-    t = (r << 22) | ((low >> 20) & ((Word{1} << 22) - 1));
-    const Word q0 = t / kFive18;
-    r = t % kFive18;
-    t = (r << 20) | (low & ((Word{1} << 20) - 1));
-    const Word rest = (q1 << 42) + (q0 << 20) + t / kFive18;
-    return Uint128(qTop << 32) * Uint128(Word{1} << 32) + Uint128(rest);
-}
-#endif
-
 // The column v split into its digit below 10^18 (returned) and the carry.
+// With the compiler's 128-bit integer that is its division (a quotient that
+// fits a word is one division instruction, fast on this project's machines);
+// with the two-word one, the high word is divided by 10^18 (a constant, so a
+// multiplication), and the rest, now below 10^18·2^64, by the reciprocal of
+// 16·10^18 (Möller and Granlund, "Improved division by invariant integers",
+// 2011, algorithm 4).
 Word splitColumn(Uint128 v, Uint128& carry) {
 #if CALCORA_HAVE_INT128
     carry = v / kWordBase;
+    return static_cast<Word>(v - carry * kWordBase);
 #else
-    carry = quotientByWordBase(v);
+    constexpr int kShift = 4;                         // 16·10^18 has its top bit set
+    constexpr Word kDivisor = kWordBase << kShift;
+    constexpr Word kReciprocal = 0x2725'dd1d'243a'ba0e;  // floor((2^128 − 1) / kDivisor) − 2^64
+    const auto high = static_cast<Word>(v >> 64);
+    const auto low = static_cast<Word>(v);
+    const Word qHigh = high / kWordBase;
+    const Word u1 = ((high - qHigh * kWordBase) << kShift) | (low >> (64 - kShift));
+    const Word u0 = low << kShift;
+    const Uint128 p = Uint128(kReciprocal) * u1 + Uint128(u0);
+    Word q = static_cast<Word>(p >> 64) + u1 + 1;
+    Word r = u0 - q * kDivisor;
+    // r above the low word of p: q was one too many (half the time, so
+    // without a branch); r at or above the divisor: one too few (rarely).
+    const Word over = static_cast<Word>(0) - static_cast<Word>(r > static_cast<Word>(p));
+    q += over;
+    r += over & kDivisor;
+    if (r >= kDivisor) {
+        ++q;
+        r -= kDivisor;
+    }
+    carry = fromWords(qHigh, q);
+    return r >> kShift;
 #endif
-    return static_cast<Word>(v - carry * Uint128(kWordBase));
 }
 
 // out[0 .. na+nb) = a × b for na ≥ nb, 1 ≤ nb ≤ kMostTermsPerColumn, one
@@ -302,8 +304,8 @@ Words productOf(const Words& x, const Words& y, std::size_t cutoff) {
 BigUInt multiply(const BigUInt& a, const BigUInt& b, const Cutoffs& cutoffs) {
     if (a.isZero() || b.isZero()) return BigUInt();
     const Words x = toWords(a.limbs());
-    if (&a == &b || a.limbs() == b.limbs()) return fromWords(productOf(x, x, wordCutoff(cutoffs)));
-    return fromWords(productOf(x, toWords(b.limbs()), wordCutoff(cutoffs)));
+    if (&a == &b || a.limbs() == b.limbs()) return valueOf(productOf(x, x, wordCutoff(cutoffs)));
+    return valueOf(productOf(x, toWords(b.limbs()), wordCutoff(cutoffs)));
 }
 
 BigUInt operator*(const BigUInt& a, const BigUInt& b) {
@@ -317,43 +319,42 @@ BigUInt multiplySchoolbook(const BigUInt& a, const BigUInt& b) {
     if (x.size() < y.size()) std::swap(x, y);
     Words out(x.size() + y.size());
     mulBasecase(x.data(), x.size(), y.data(), y.size(), out.data());
-    return fromWords(out);
+    return valueOf(out);
 }
 
 BigUInt productOf(const std::vector<std::uint64_t>& factors) {
+    if (std::find(factors.begin(), factors.end(), 0) != factors.end()) return BigUInt();
+    if (factors.empty()) return BigUInt(1);
+    assert(std::all_of(factors.begin(), factors.end(), [](std::uint64_t f) { return f < kWordBase; }));
     // Each level of the tree lies in one buffer, its products one after the
-    // other (start[i] .. start[i + 1]), so a level costs one allocation.
-    Words level;
-    std::vector<std::size_t> start{0};
-    for (const std::uint64_t factor : factors) {
-        assert(factor < kWordBase);
-        if (factor == 0) return BigUInt();
-        level.push_back(factor);
-        start.push_back(level.size());
-    }
-    if (level.empty()) return BigUInt(1);
+    // other (level[ends[i − 1] .. ends[i])); two buffers take turns, since a
+    // level is never longer than the one below.
+    Words level(factors.begin(), factors.end()), next(factors.size());
+    std::vector<std::size_t> ends(factors.size()), nextEnds;
+    nextEnds.reserve(factors.size());
+    for (std::size_t i = 0; i < ends.size(); ++i) ends[i] = i + 1;
     const std::size_t cutoff = wordCutoff(Cutoffs{});
-    while (start.size() > 2) {
-        Words next(level.size());
-        std::vector<std::size_t> nextStart{0};
-        std::size_t i = 0;
-        for (; i + 2 < start.size(); i += 2) {
-            const Word* a = level.data() + start[i];
-            const Word* b = level.data() + start[i + 1];
-            const std::size_t na = start[i + 1] - start[i], nb = start[i + 2] - start[i + 1];
-            Word* out = next.data() + nextStart.back();
-            mulRec(a, na, b, nb, out, cutoff);
-            nextStart.push_back(nextStart.back() + significant(out, na + nb));
+    while (ends.size() > 1) {
+        nextEnds.clear();
+        std::size_t from = 0, to = 0;
+        for (std::size_t i = 0; i < ends.size(); i += 2) {
+            const std::size_t na = ends[i] - from;
+            if (i + 1 == ends.size()) {  // the odd one out goes up as it is
+                std::copy(level.data() + from, level.data() + ends[i], next.data() + to);
+                to += na;
+            } else {
+                const std::size_t nb = ends[i + 1] - ends[i];
+                mulRec(level.data() + from, na, level.data() + ends[i], nb, next.data() + to, cutoff);
+                to += significant(next.data() + to, na + nb);
+                from = ends[i + 1];
+            }
+            nextEnds.push_back(to);
         }
-        if (i + 1 < start.size()) {  // the odd one out goes up as it is
-            std::copy(level.data() + start[i], level.data() + start[i + 1], next.data() + nextStart.back());
-            nextStart.push_back(nextStart.back() + start[i + 1] - start[i]);
-        }
-        next.resize(nextStart.back());
-        level = std::move(next);
-        start = std::move(nextStart);
+        std::swap(level, next);
+        std::swap(ends, nextEnds);
     }
-    return fromWords(level);
+    level.resize(ends.front());
+    return valueOf(level);
 }
 
 BigUInt powerOf(const BigUInt& x, std::uint32_t k) {
@@ -369,7 +370,7 @@ BigUInt powerOf(const BigUInt& x, std::uint32_t k) {
         result = productOf(result, result, cutoff);
         if ((k >> bit) & 1) result = productOf(result, base, cutoff);
     }
-    return fromWords(result);
+    return valueOf(result);
 }
 
 }  // namespace calcora

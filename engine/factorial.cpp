@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -16,6 +17,7 @@
 
 #include "engine/bigint.h"
 #include "engine/limits.h"
+#include "engine/wide_word.h"
 #include "fixeddec/fixeddec.h"
 
 namespace calcora {
@@ -74,29 +76,39 @@ std::string factorialDigits(std::uint32_t n) {
     for (std::uint32_t power = 5; power <= n; power *= 5) fives += n / power;
     std::uint32_t twosLeft = fives;
     std::vector<std::uint64_t> words;
-    std::uint64_t word = 1;
-    for (std::uint32_t i = 2; i <= n; ++i) {
-        std::uint64_t factor = i;
+    words.reserve(n / 2 + 2);  // every word holds at least two factors below 32,768
+    const auto stripped = [&twosLeft](std::uint32_t factor) {
         while (factor % 5 == 0) factor /= 5;
-        while (twosLeft > 0 && factor % 2 == 0) {
-            factor /= 2;
-            --twosLeft;
-        }
-        if (word > (kWordLimit - 1) / factor) {
+        const auto twos = std::min<std::uint32_t>(static_cast<std::uint32_t>(std::countr_zero(factor)), twosLeft);
+        twosLeft -= twos;
+        return factor >> twos;
+    };
+    // Two factors at a time (below 2^30 together): the packing is one chain
+    // of multiplications, and this halves it.
+    std::uint64_t word = 1;
+    for (std::uint32_t i = 2; i <= n; i += 2) {
+        const std::uint64_t factors = std::uint64_t{stripped(i)} * (i < n ? stripped(i + 1) : 1);
+        if (Uint128(word) * factors >= kWordLimit) {
             words.push_back(word);
             word = 1;
         }
-        word *= factor;
+        word *= factors;
     }
     words.push_back(word);
-    return productOf(words).toDigits() + std::string(fives, '0');
+    std::string digits = productOf(words).toDigits();
+    digits.append(fives, '0');
+    return digits;
 }
+
+// 8000! has 27,753 digits: up to there no factorial comes near the limit.
+constexpr int kSurelyShort = 8000;
 
 // True when (n − 1)! certainly has more than 32,767 digits, so that the n-th
 // multiplication of the loop meets an operand beyond the engine's length
 // limit. lgamma(n) = ln((n − 1)!) is good to far better than the margin of one
 // digit kept here.
 bool previousFactorialTooLong(int n) {
+    if (n <= kSurelyShort) return false;
     const double log10Previous = std::lgamma(static_cast<double>(n)) / std::numbers::ln10;
     return log10Previous > limits::kMaxCount + 1.0;
 }

@@ -5,7 +5,8 @@
 //   Uint128        an unsigned 128-bit integer: the compiler's own where it
 //                  has one, otherwise a two-word class with the operations
 //                  the engine uses (+, +=, −, ×, >>, comparisons, conversions),
-//                  which wrap modulo 2^128 just as the built-in type does.
+//                  which wrap modulo 2^128 just as the built-in type does;
+//                  fromWords makes one of its two words.
 //   bigEndianWord  a word loaded from memory with its first byte made the
 //                  most significant, on either byte order.
 // CALCORA_HAVE_INT128 (set by cmake/WideInteger.cmake) makes the choice.
@@ -20,6 +21,9 @@ namespace calcora {
 #if CALCORA_HAVE_INT128
 
 using Uint128 = unsigned __int128;
+
+// high·2^64 + low.
+constexpr Uint128 fromWords(std::uint64_t high, std::uint64_t low) { return (Uint128(high) << 64) | low; }
 
 #else
 
@@ -56,6 +60,7 @@ public:
         if (shift >= 64) return Uint128(0, a.hi_ >> (shift - 64));
         return Uint128(a.hi_ >> shift, (a.lo_ >> shift) | (a.hi_ << (64 - shift)));
     }
+    friend constexpr Uint128 fromWords(std::uint64_t high, std::uint64_t low);
     // High word first, so the member order gives the numeric order.
     friend constexpr bool operator==(const Uint128&, const Uint128&) = default;
     friend constexpr auto operator<=>(const Uint128&, const Uint128&) = default;
@@ -75,6 +80,9 @@ private:
     std::uint64_t hi_;
     std::uint64_t lo_;
 };
+
+// high·2^64 + low.
+constexpr Uint128 fromWords(std::uint64_t high, std::uint64_t low) { return Uint128(high, low); }
 
 #endif
 
