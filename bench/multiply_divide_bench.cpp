@@ -48,7 +48,7 @@ constexpr std::int16_t kFigures = 500;
 // 500 decimal figures need 1661 bits; MPFR works a little above that.
 constexpr long kMpfrBits = 1700;
 
-// Two square operands of `state.range(0)` digits, made before the timed loop.
+// An operand of `state.range(0)` random digits, made before the timed loop.
 std::string squareOperand(const benchmark::State& state, std::uint32_t seed) {
     return digits(seed, static_cast<std::size_t>(state.range(0)));
 }
