@@ -21,11 +21,12 @@ std::string gmpSum(const std::string& a, const std::string& b, std::size_t point
 
 // n ÷ d for two texts of digits, truncated to `figures` significant figures
 // with integer division: floor(n·10^k / d) for the k that gives that many,
-// written with its point.
+// written with its point and without trailing fraction zeros.
 std::string mpzDivide(const std::string& n, const std::string& d, int figures);
 
 // n ÷ d in MPFR at `bits` of precision (both operands read at that precision),
-// written to `figures` significant figures rounded toward zero, with its point.
+// written to `figures` significant figures rounded toward zero, with its point
+// and without trailing fraction zeros.
 std::string mpfrDivide(const std::string& n, const std::string& d, int figures, long bits);
 
 // The square root of a text of digits (no leading zero) truncated to

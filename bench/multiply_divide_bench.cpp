@@ -3,8 +3,12 @@
 // beside each, when CALCORA_BENCH_WITH_GMP is defined, GMP or MPFR doing the
 // same work from decimal text to decimal text (gmp_reference.h). The pairs
 // share a name after the first underscore: BM_Ours_X and BM_Gmp_X / BM_Mpfr_X.
+// BM_Copy_Sum_32000 is the floor under the sum: the same bytes copied.
+// The BM_*_Multiply_Square family takes its size, in digits, as argument.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -33,6 +37,7 @@ const std::string& d2568() { static const std::string s = digits(5, 2568); retur
 const std::string& d4() { static const std::string s = digits(6, 4); return s; }
 const std::string& d501() { static const std::string s = digits(7, 501); return s; }
 const std::string& d32000() { static const std::string s = digits(8, 32000); return s; }
+const std::string& d4000() { static const std::string s = digits(11, 4000); return s; }
 // The same digits with the point after the first: every one of them divides.
 const std::string& d32000Point() { static const std::string s = [] { auto t = digits(8, 32000); t.insert(1, 1, '.'); return t; }(); return s; }
 // Two 32,000-digit operands with the point 16,000 places from the right.
@@ -42,6 +47,17 @@ const std::string& sumB() { static const std::string s = [] { auto t = digits(10
 constexpr std::int16_t kFigures = 500;
 // 500 decimal figures need 1661 bits; MPFR works a little above that.
 constexpr long kMpfrBits = 1700;
+
+// An operand of `state.range(0)` random digits, made before the timed loop.
+std::string squareOperand(const benchmark::State& state, std::uint32_t seed) {
+    return digits(seed, static_cast<std::size_t>(state.range(0)));
+}
+
+// The square sizes of the growth table; 16,000 digits is BM_*_Multiply_16000x16000.
+void squareSizes(benchmark::internal::Benchmark* b) {
+    for (int n : {1000, 2000, 4000, 8000}) b->Arg(n);
+    b->Unit(benchmark::kMicrosecond);
+}
 
 // ---- Ours ---------------------------------------------------------------------
 
@@ -54,6 +70,13 @@ void BM_Ours_Multiply_16000x16000(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeMultiply(d16000a(), d16000b()));
 }
 BENCHMARK(BM_Ours_Multiply_16000x16000)->Unit(benchmark::kMicrosecond);
+
+void BM_Ours_Multiply_Square(benchmark::State& state) {
+    const std::string a = squareOperand(state, 12);
+    const std::string b = squareOperand(state, 13);
+    for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeMultiply(a, b));
+}
+BENCHMARK(BM_Ours_Multiply_Square)->Apply(squareSizes);
 
 void BM_Ours_Multiply_2568x4(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeMultiply(d2568(), d4()));
@@ -75,6 +98,11 @@ void BM_Ours_Divide_501by32000_500(benchmark::State& state) {
 }
 BENCHMARK(BM_Ours_Divide_501by32000_500)->Unit(benchmark::kMicrosecond);
 
+void BM_Ours_Divide_501by4000_500(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(kFigures, d501(), d4000()));
+}
+BENCHMARK(BM_Ours_Divide_501by4000_500)->Unit(benchmark::kMicrosecond);
+
 void BM_Ours_Divide_501by32000Point_500(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(kFigures, d501(), d32000Point()));
 }
@@ -84,6 +112,30 @@ void BM_Ours_Sum_32000(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeAdd("+", sumA(), sumB()));
 }
 BENCHMARK(BM_Ours_Sum_32000)->Unit(benchmark::kMicrosecond);
+
+// What any sum of these texts must do at least: read both operands and write
+// a text of the sum's length. The result is built as a copy of the first
+// operand, then the second is copied over it, so it is written twice where
+// a sum writes it once; all of it fits in the cache.
+void BM_Copy_Sum_32000(benchmark::State& state) {
+    const std::string& a = sumA();
+    const std::string& b = sumB();
+    const std::size_t length = calcora::LargeAdd("+", a, b).size();
+    const std::size_t fromA = std::min(a.size(), length);
+    const std::size_t fromB = std::min(b.size(), length);
+    for (auto _ : state) {
+        std::string result;
+        result.reserve(length);
+        result.assign(a, 0, fromA);
+        result.resize(length);
+        benchmark::ClobberMemory();
+        std::memcpy(result.data() + (length - fromB), b.data(), fromB);
+        benchmark::DoNotOptimize(result.data());
+        benchmark::ClobberMemory();
+    }
+    state.counters["bytes"] = double(a.size() + b.size() + length);
+}
+BENCHMARK(BM_Copy_Sum_32000)->Unit(benchmark::kMicrosecond);
 
 #ifdef CALCORA_BENCH_WITH_GMP
 
@@ -106,6 +158,14 @@ void BM_Gmp_Multiply_16000x16000(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(gmpMultiply(d16000a(), d16000b()));
 }
 BENCHMARK(BM_Gmp_Multiply_16000x16000)->Unit(benchmark::kMicrosecond);
+
+void BM_Gmp_Multiply_Square(benchmark::State& state) {
+    const std::string a = squareOperand(state, 12);
+    const std::string b = squareOperand(state, 13);
+    if (!sameText(state, calcora::LargeMultiply(a, b), gmpMultiply(a, b))) return;
+    for (auto _ : state) benchmark::DoNotOptimize(gmpMultiply(a, b));
+}
+BENCHMARK(BM_Gmp_Multiply_Square)->Apply(squareSizes);
 
 void BM_Gmp_Multiply_2568x4(benchmark::State& state) {
     if (!sameText(state, calcora::LargeMultiply(d2568(), d4()), gmpMultiply(d2568(), d4()))) return;
@@ -148,6 +208,18 @@ void BM_Mpfr_Divide_501by32000_500(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(mpfrDivide(d501(), d32000(), kFigures, kMpfrBits));
 }
 BENCHMARK(BM_Mpfr_Divide_501by32000_500)->Unit(benchmark::kMicrosecond);
+
+void BM_Gmp_Divide_501by4000_500(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeDiv(kFigures, d501(), d4000()), mpzDivide(d501(), d4000(), kFigures))) return;
+    for (auto _ : state) benchmark::DoNotOptimize(mpzDivide(d501(), d4000(), kFigures));
+}
+BENCHMARK(BM_Gmp_Divide_501by4000_500)->Unit(benchmark::kMicrosecond);
+
+void BM_Mpfr_Divide_501by4000_500(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeDiv(kFigures, d501(), d4000()), mpfrDivide(d501(), d4000(), kFigures, kMpfrBits))) return;
+    for (auto _ : state) benchmark::DoNotOptimize(mpfrDivide(d501(), d4000(), kFigures, kMpfrBits));
+}
+BENCHMARK(BM_Mpfr_Divide_501by4000_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Mpfr_Divide_501by32000Point_500(benchmark::State& state) {
     if (!sameText(state, calcora::LargeDiv(kFigures, d501(), d32000Point()), mpfrDivide(d501(), d32000Point(), kFigures, kMpfrBits))) return;

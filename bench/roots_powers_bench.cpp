@@ -6,6 +6,8 @@
 //   root of "2", 100 fig. SquareRoot at "100"    | mpfr_sqrt at 100 digits
 //   root of 100 digits    SquareRoot at "100"    | mpfr_sqrt; mpz_sqrt of the scaled value
 //   root of "2" likewise                          | mpz_sqrt of 2·10^198
+//   100! and 500!         FactorialUP            | mpz_fac_ui (the BM_*_Factorial_n family,
+//                                                  its argument the n)
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -50,6 +52,17 @@ void BM_FactorialUP_1000(benchmark::State& state) {
 }
 BENCHMARK(BM_FactorialUP_1000)->Unit(benchmark::kMicrosecond);
 
+// The smaller factorials of the growth table; 1000! is the row above.
+void factorialSizes(benchmark::internal::Benchmark* b) {
+    b->Arg(100)->Arg(500)->Unit(benchmark::kMicrosecond);
+}
+
+void BM_FactorialUP_n(benchmark::State& state) {
+    const std::string n = std::to_string(state.range(0));
+    for (auto _ : state) benchmark::DoNotOptimize(calcora::FactorialUP(n));
+}
+BENCHMARK(BM_FactorialUP_n)->Apply(factorialSizes);
+
 void BM_RTPower_270digits_120(benchmark::State& state) {
     for (auto _ : state) {
         std::int16_t sf = 50;
@@ -81,7 +94,7 @@ BENCHMARK(BM_SquareRoot_100digits_at100)->Unit(benchmark::kMicrosecond);
 
 using calcora::bench::sameText;
 
-std::string ourFactorial() { return calcora::FactorialUP("1000"); }
+std::string ourFactorial(const std::string& n = "1000") { return calcora::FactorialUP(n); }
 
 std::string ourPower() {
     std::int16_t sf = 50;
@@ -117,10 +130,10 @@ void BM_Gmp_Factorial_999Multiplications(benchmark::State& state) {
 }
 BENCHMARK(BM_Gmp_Factorial_999Multiplications)->Unit(benchmark::kMicrosecond);
 
-std::string factorialFacUi() {
+std::string factorialFacUi(const std::string& n = "1000") {
     mpz_t product;
     mpz_init(product);
-    mpz_fac_ui(product, std::stoul("1000"));
+    mpz_fac_ui(product, std::stoul(n));
     std::string text = mpzText(product);
     mpz_clear(product);
     return text;
@@ -131,6 +144,13 @@ void BM_Gmp_Factorial_FacUi(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(factorialFacUi());
 }
 BENCHMARK(BM_Gmp_Factorial_FacUi)->Unit(benchmark::kMicrosecond);
+
+void BM_Gmp_Factorial_FacUi_n(benchmark::State& state) {
+    const std::string n = std::to_string(state.range(0));
+    if (!sameText(state, ourFactorial(n), factorialFacUi(n))) return;
+    for (auto _ : state) benchmark::DoNotOptimize(factorialFacUi(n));
+}
+BENCHMARK(BM_Gmp_Factorial_FacUi_n)->Apply(factorialSizes);
 
 std::string powerPowUi() {
     mpz_t base, result;

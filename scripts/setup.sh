@@ -9,8 +9,9 @@
 #         fixed-decimal tests built for Windows and run under Wine
 #         (build-windows), then runs each fuzz target for a few seconds
 #         (scripts/fuzz.sh, build-fuzz),
-#   bench runs the benchmark suite and prints the speed table (a second
-#         argument sets the repetitions, 5 unless given).
+#   bench runs the benchmark suite and prints the speed tables, the goals
+#         and the growth with the size (a second argument sets the
+#         repetitions, 5 unless given); fails when a goal is missed.
 # A second run skips what is already installed and built.
 set -euo pipefail
 
@@ -103,7 +104,7 @@ case "$mode" in
     echo "tests: ${total} passed, 0 failed"
     ;;
   bench)
-    # The engine beside GMP and MPFR, text in to text out, as one table.
+    # The engine beside GMP and MPFR, text in to text out, as two tables.
     python3 "$root/scripts/bench_table.py" "$build/bench/calcora_bench" "${2:-5}"
     ;;
   *)
