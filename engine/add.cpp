@@ -51,8 +51,7 @@ std::optional<std::string> sumOf(bool plus, std::string_view op1, std::string_vi
     const std::int16_t n = limits::toCount(aligned, "LargeAdd: aligned operand length");
     const auto width = static_cast<std::size_t>(n);
 
-    // The operands are read where they lie, as if aligned on their points;
-    // the result has room in front for the sign and a final carry.
+    // The operands are read where they lie, as if aligned on their points.
     digit_columns::Operand x{a, intWidth - s1.intChars};
     digit_columns::Operand y{b, intWidth - s2.intChars};
     const std::size_t pointAt = point ? intWidth : std::string::npos;
@@ -65,10 +64,15 @@ std::optional<std::string> sumOf(bool plus, std::string_view op1, std::string_vi
         swapped = true;
     }
 
-    constexpr std::size_t kHead = 2;  // room for "-" and a final carry "1"
-    std::string result(kHead + width, '\0');
-    char* digits = result.data() + kHead;
-    std::size_t begin = kHead;
+    // Room in front for "-" and a final carry "1"; just the room they take
+    // when the leftmost columns tell whether a sum carries, so that the
+    // digits need not move when they are done.
+    const std::optional<bool> carries =
+        subtract ? std::nullopt : digit_columns::sumCarriesOut(x, y, width, pointAt);
+    const std::size_t head = carries ? (negate ? 1 : 0) + (*carries ? 1 : 0) : 2;
+    std::string result(head + width, '\0');
+    char* digits = result.data() + head;
+    std::size_t begin = head;
     bool bad = false;
     if (subtract) {
         (void)digit_columns::subtractColumns(x, y, width, pointAt, digits, bad);

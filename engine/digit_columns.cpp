@@ -329,6 +329,19 @@ int compare(Operand a, Operand b, std::size_t width, std::size_t pointAt) {
     return 0;
 }
 
+std::optional<bool> sumCarriesOut(Operand a, Operand b, std::size_t width, std::size_t pointAt) {
+    constexpr std::size_t kLook = 64;
+    for (std::size_t i = 0; i < std::min(width, kLook); ++i) {
+        if (i == pointAt) continue;  // passes a carry on, as a sum of 9 does
+        const auto d1 = static_cast<unsigned>(columnChar(a, i, pointAt) - '0');
+        const auto d2 = static_cast<unsigned>(columnChar(b, i, pointAt) - '0');
+        if (d1 > 9 || d2 > 9) return std::nullopt;
+        if (d1 + d2 != 9) return d1 + d2 > 9;
+    }
+    // All nines: no carry comes in at the right end to pass on.
+    return width <= kLook ? std::optional<bool>(false) : std::nullopt;
+}
+
 unsigned addColumns(Operand a, Operand b, std::size_t width, std::size_t pointAt, char* out, bool& bad, Loop loop) {
     return columns<false>(a, b, width, pointAt, out, bad, loop);
 }

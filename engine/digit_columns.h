@@ -4,6 +4,7 @@
 // aligned on their points, added or subtracted column by column.
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace calcora::digit_columns {
@@ -20,6 +21,11 @@ struct Operand {
 // The aligned texts compared column by column as bytes (as memcmp would
 // compare them written out): < 0, 0 or > 0.
 [[nodiscard]] int compare(Operand a, Operand b, std::size_t width, std::size_t pointAt);
+
+// Whether a + b carries out of the leftmost column, where the first 64
+// columns tell: the first column whose digits do not sum to 9 decides.
+// Nothing when they do not tell, or hold anything but digits and the point.
+[[nodiscard]] std::optional<bool> sumCarriesOut(Operand a, Operand b, std::size_t width, std::size_t pointAt);
 
 // Which loop runs: the fastest this processor has, or the word-at-a-time
 // loop that every processor runs (tests compare the two).

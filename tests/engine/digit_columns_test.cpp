@@ -103,6 +103,10 @@ TEST(DigitColumns, BothLoopsMatchTheColumnsWrittenOut) {
                 ASSERT_EQ(out, reference(wx, wy, subtract, expectedCarry))
                     << "seed " << kSeed << " case " << i << " loop " << int(loop) << " subtract " << subtract;
                 ASSERT_EQ(carry, subtract ? 0u : expectedCarry) << "seed " << kSeed << " case " << i;
+                const std::optional<bool> told = sumCarriesOut(x, y, c.width, c.pointAt);
+                if (!subtract && told) {
+                    ASSERT_EQ(*told, expectedCarry != 0) << "seed " << kSeed << " case " << i;
+                }
             }
         }
     }
