@@ -19,34 +19,37 @@ import sys
 # reference benchmark checks once that it writes our text and reports an
 # error instead of a time when it does not; the fastest of those that ran is
 # the row's reference.
+# Every engine row within 1.2 of the fastest reference; the sum, which mpz
+# cannot come near, within 4 of copying its bytes.
+ENGINE_GOAL = 1.2
 ROWS = [
-    ("500 × 500 digits", "BM_Ours_Multiply_500x500", ["BM_Gmp_Multiply_500x500"], 3),
-    ("16,000 × 16,000 digits", "BM_Ours_Multiply_16000x16000", ["BM_Gmp_Multiply_16000x16000"], 2),
-    ("2,568 × 4 digits", "BM_Ours_Multiply_2568x4", ["BM_Gmp_Multiply_2568x4"], 3),
+    ("500 × 500 digits", "BM_Ours_Multiply_500x500", ["BM_Gmp_Multiply_500x500"], ENGINE_GOAL),
+    ("16,000 × 16,000 digits", "BM_Ours_Multiply_16000x16000", ["BM_Gmp_Multiply_16000x16000"], ENGINE_GOAL),
+    ("2,568 × 4 digits", "BM_Ours_Multiply_2568x4", ["BM_Gmp_Multiply_2568x4"], ENGINE_GOAL),
     ("1 ÷ 3 to 500 figures", "BM_Ours_Divide_1by3_500",
-     ["BM_Gmp_Divide_1by3_500", "BM_Mpfr_Divide_1by3_500"], 3),
+     ["BM_Gmp_Divide_1by3_500", "BM_Mpfr_Divide_1by3_500"], ENGINE_GOAL),
     ("501 ÷ 500 digits to 500 figures", "BM_Ours_Divide_501by500_500",
-     ["BM_Gmp_Divide_501by500_500", "BM_Mpfr_Divide_501by500_500"], 3),
+     ["BM_Gmp_Divide_501by500_500", "BM_Mpfr_Divide_501by500_500"], ENGINE_GOAL),
     ("501 ÷ 32,000-digit integer to 500 figures", "BM_Ours_Divide_501by32000_500",
-     ["BM_Gmp_Divide_501by32000_500", "BM_Mpfr_Divide_501by32000_500"], 3),
+     ["BM_Gmp_Divide_501by32000_500", "BM_Mpfr_Divide_501by32000_500"], ENGINE_GOAL),
     ("501 ÷ 32,000 digits with a point to 500 figures", "BM_Ours_Divide_501by32000Point_500",
-     ["BM_Mpfr_Divide_501by32000Point_500"], 3),
+     ["BM_Mpfr_Divide_501by32000Point_500"], ENGINE_GOAL),
     ("32,000-digit sum", "BM_Ours_Sum_32000", ["BM_Copy_Sum_32000"], 4),
-    ("32,000-digit sum beside mpz", "BM_Ours_Sum_32000", ["BM_Gmp_Sum_32000"], 0.1),
-    ("1000!", "BM_FactorialUP_1000", ["BM_Gmp_Factorial_FacUi", "BM_Gmp_Factorial_999Multiplications"], 3),
+    ("32,000-digit sum beside mpz", "BM_Ours_Sum_32000", ["BM_Gmp_Sum_32000"], ENGINE_GOAL),
+    ("1000!", "BM_FactorialUP_1000", ["BM_Gmp_Factorial_FacUi", "BM_Gmp_Factorial_999Multiplications"], ENGINE_GOAL),
     ("270-digit base to the power 120", "BM_RTPower_270digits_120",
-     ["BM_Gmp_PowUi_270digits_120", "BM_Gmp_120Multiplications_270digits"], 3),
+     ["BM_Gmp_PowUi_270digits_120", "BM_Gmp_120Multiplications_270digits"], ENGINE_GOAL),
     ("square root of 2 at 100 figures", "BM_SquareRoot_2_at100",
-     ["BM_Gmp_Sqrt_2_scaled", "BM_Mpfr_Sqrt_2_at100"], 5),
+     ["BM_Gmp_Sqrt_2_scaled", "BM_Mpfr_Sqrt_2_at100"], ENGINE_GOAL),
     ("square root of a 100-digit number at 100", "BM_SquareRoot_100digits_at100",
-     ["BM_Gmp_Sqrt_100digits_scaled", "BM_Mpfr_Sqrt_100digits_at100"], 5),
+     ["BM_Gmp_Sqrt_100digits_scaled", "BM_Mpfr_Sqrt_100digits_at100"], ENGINE_GOAL),
     ("29-digit text to fixed decimal", "BM_ToFixedDecimal_29Digits", [], None),
     ("fixed-decimal division", "BM_FixedDecimalDivide", [], None),
 ]
 
 # Growth with the size: square products, 500 figures of 501 digits over ever
 # longer divisors, and factorials, each within 1.2 of its reference.
-GROWTH_GOAL = 1.2
+GROWTH_GOAL = ENGINE_GOAL
 GROWTH_ROWS = [
     ("%s × %s digits" % (n, n), ours, [ref], GROWTH_GOAL)
     for n, ours, ref in [
