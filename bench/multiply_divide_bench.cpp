@@ -9,10 +9,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <random>
 #include <string>
 
 #include "engine/engine.h"
+#include "bench_inputs.h"
 #include "gmp_reference.h"
 #ifdef CALCORA_BENCH_WITH_GMP
 #include "same_text.h"
@@ -20,38 +20,13 @@
 
 namespace {
 
-std::string digits(std::uint32_t seed, std::size_t n) {
-    std::mt19937 rng(seed);
-    std::string s(n, '0');
-    for (char& c : s) c = static_cast<char>('0' + rng() % 10);
-    s[0] = static_cast<char>('1' + rng() % 9);
-    s.back() = static_cast<char>('1' + rng() % 9);  // no trailing zeros for divisors
-    return s;
-}
+using namespace calcora::bench;
 
-const std::string& d500a() { static const std::string s = digits(1, 500); return s; }
-const std::string& d500b() { static const std::string s = digits(2, 500); return s; }
-const std::string& d16000a() { static const std::string s = digits(3, 16000); return s; }
-const std::string& d16000b() { static const std::string s = digits(4, 16000); return s; }
-const std::string& d2568() { static const std::string s = digits(5, 2568); return s; }
-const std::string& d4() { static const std::string s = digits(6, 4); return s; }
-const std::string& d501() { static const std::string s = digits(7, 501); return s; }
-const std::string& d32000() { static const std::string s = digits(8, 32000); return s; }
-const std::string& d4000() { static const std::string s = digits(11, 4000); return s; }
-// The same digits with the point after the first: every one of them divides.
-const std::string& d32000Point() { static const std::string s = [] { auto t = digits(8, 32000); t.insert(1, 1, '.'); return t; }(); return s; }
-// Two 32,000-digit operands with the point 16,000 places from the right.
-const std::string& sumA() { static const std::string s = [] { auto t = digits(9, 32000); t.insert(16000, 1, '.'); return t; }(); return s; }
-const std::string& sumB() { static const std::string s = [] { auto t = digits(10, 32000); t.insert(16000, 1, '.'); return t; }(); return s; }
-
-constexpr std::int16_t kFigures = 500;
 // 500 decimal figures need 1661 bits; MPFR works a little above that.
 constexpr long kMpfrBits = 1700;
 
-// An operand of `state.range(0)` random digits, made before the timed loop.
-std::string squareOperand(const benchmark::State& state, std::uint32_t seed) {
-    return digits(seed, static_cast<std::size_t>(state.range(0)));
-}
+// The square operands of `state.range(0)` digits, made before the timed loop.
+std::size_t squareSize(const benchmark::State& state) { return static_cast<std::size_t>(state.range(0)); }
 
 // The square sizes of the growth table; 16,000 digits is BM_*_Multiply_16000x16000.
 void squareSizes(benchmark::internal::Benchmark* b) {
@@ -72,8 +47,8 @@ void BM_Ours_Multiply_16000x16000(benchmark::State& state) {
 BENCHMARK(BM_Ours_Multiply_16000x16000)->Unit(benchmark::kMicrosecond);
 
 void BM_Ours_Multiply_Square(benchmark::State& state) {
-    const std::string a = squareOperand(state, 12);
-    const std::string b = squareOperand(state, 13);
+    const std::string a = squareA(squareSize(state));
+    const std::string b = squareB(squareSize(state));
     for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeMultiply(a, b));
 }
 BENCHMARK(BM_Ours_Multiply_Square)->Apply(squareSizes);
@@ -160,8 +135,8 @@ void BM_Gmp_Multiply_16000x16000(benchmark::State& state) {
 BENCHMARK(BM_Gmp_Multiply_16000x16000)->Unit(benchmark::kMicrosecond);
 
 void BM_Gmp_Multiply_Square(benchmark::State& state) {
-    const std::string a = squareOperand(state, 12);
-    const std::string b = squareOperand(state, 13);
+    const std::string a = squareA(squareSize(state));
+    const std::string b = squareB(squareSize(state));
     if (!sameText(state, calcora::LargeMultiply(a, b), gmpMultiply(a, b))) return;
     for (auto _ : state) benchmark::DoNotOptimize(gmpMultiply(a, b));
 }

@@ -11,10 +11,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "bench_inputs.h"
 #include "engine/engine.h"
 
 #ifdef CALCORA_BENCH_WITH_GMP
@@ -27,23 +27,7 @@
 
 namespace {
 
-std::string randomDigits(std::size_t count, std::uint32_t seed) {
-    std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> digit(0, 9);
-    std::string text(1, static_cast<char>('1' + digit(rng) % 9));
-    while (text.size() < count) text += static_cast<char>('0' + digit(rng));
-    return text;
-}
-
-const std::string& base270() {
-    static const std::string text = randomDigits(270, 270120);
-    return text;
-}
-
-const std::string& number100() {
-    static const std::string text = randomDigits(100, 100100);
-    return text;
-}
+using namespace calcora::bench;
 
 // ---- Ours -------------------------------------------------------------------
 

@@ -12,8 +12,11 @@ the size of the work. Both come from one run; the exit status is 1 when a row
 of either misses its goal.
 """
 import json
+import os
 import subprocess
 import sys
+
+import mpdec_reference
 
 # (work, our benchmark, reference benchmarks, goal as a ratio or None). A
 # reference benchmark checks once that it writes our text and reports an
@@ -69,6 +72,30 @@ GROWTH_ROWS = [
     ("1000!", "BM_FactorialUP_1000", ["BM_Gmp_Factorial_FacUi"], GROWTH_GOAL),
 ]
 
+# The rows libmpdec can compute (scripts/mpdec_reference.py, through Python's
+# decimal module): our benchmark and its libmpdec reference.
+MPDEC_REFERENCES = {
+    "BM_Ours_Multiply_500x500": "BM_Mpdec_Multiply_500x500",
+    "BM_Ours_Multiply_16000x16000": "BM_Mpdec_Multiply_16000x16000",
+    "BM_Ours_Multiply_2568x4": "BM_Mpdec_Multiply_2568x4",
+    "BM_Ours_Divide_1by3_500": "BM_Mpdec_Divide_1by3_500",
+    "BM_Ours_Divide_501by500_500": "BM_Mpdec_Divide_501by500_500",
+    "BM_Ours_Divide_501by4000_500": "BM_Mpdec_Divide_501by4000_500",
+    "BM_Ours_Divide_501by32000_500": "BM_Mpdec_Divide_501by32000_500",
+    "BM_Ours_Divide_501by32000Point_500": "BM_Mpdec_Divide_501by32000Point_500",
+    "BM_RTPower_270digits_120": "BM_Mpdec_Power_270digits_120",
+}
+MPDEC_REFERENCES.update({"BM_Ours_Multiply_Square/%d" % n: "BM_Mpdec_Multiply_Square/%d" % n
+                         for n in (1000, 2000, 4000, 8000)})
+# The sum's goal is the byte copy; libmpdec stands beside mpz there.
+for table in (ROWS, GROWTH_ROWS):
+    for i, (work, ours, refs, goal) in enumerate(table):
+        if ours in MPDEC_REFERENCES and "BM_Copy_Sum_32000" not in refs:
+            table[i] = (work, ours, refs + [MPDEC_REFERENCES[ours]], goal)
+for i, (work, ours, refs, goal) in enumerate(ROWS):
+    if "BM_Gmp_Sum_32000" in refs:
+        ROWS[i] = (work, ours, refs + ["BM_Mpdec_Sum_32000"], goal)
+
 TABLES = [
     ("Speed goals", ROWS),
     ("Growth with the size of the work (goal %g throughout)" % GROWTH_GOAL, GROWTH_ROWS),
@@ -96,7 +123,7 @@ def reference_name(benchmark):
 
 def run(binary, repetitions):
     rows = [r for _, table in TABLES for r in table]
-    names = sorted({r[1] for r in rows} | {ref for r in rows for ref in r[2]})
+    names = sorted({r[1] for r in rows} | {ref for r in rows for ref in r[2] if "_Mpdec_" not in ref})
     pattern = "^(" + "|".join(names) + ")$"
     out = subprocess.run(
         [binary, "--benchmark_filter=" + pattern, "--benchmark_format=json",
@@ -148,6 +175,12 @@ def main():
         sys.exit(__doc__)
     repetitions = int(sys.argv[2]) if len(sys.argv) > 2 else 5
     medians, errors = run(sys.argv[1], repetitions)
+    # libmpdec in the same run, where the operands' program was built and
+    # Python's decimal module is the one built on libmpdec.
+    texts = os.path.join(os.path.dirname(sys.argv[1]), "calcora_bench_texts")
+    if os.path.exists(texts) and mpdec_reference.available():
+        for name, result in mpdec_reference.measure(texts, repetitions).items():
+            (medians if isinstance(result, float) else errors)[name] = result
     missing_goal = False
     for i, (heading, rows) in enumerate(TABLES):
         print("%s%s\n" % ("\n" if i else "", heading))

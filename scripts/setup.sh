@@ -23,12 +23,8 @@ packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchm
           libgmp-dev libmpfr-dev xvfb xauth fonts-dejavu-core fonts-dejavu-extra
           fonts-liberation imagemagick x11-utils clang libclang-rt-14-dev llvm
           python3)
-# libmpdec (the decimal arithmetic under Python's decimal module), another
-# reference for the benchmarks, where the distribution has its headers
-# (Debian 12 ships it only inside Python).
-if apt-cache show libmpdec-dev >/dev/null 2>&1; then
-  packages+=(libmpdec-dev)
-fi
+# python3 also brings libmpdec, the decimal arithmetic under its decimal
+# module: the benchmarks' third reference (scripts/mpdec_reference.py).
 if [[ $mode == test ]]; then
   # The Windows cross build: MinGW-w64, GoogleTest's sources, and Wine.
   packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
