@@ -61,11 +61,11 @@ private:
 // Size cutoffs, in limbs. Defaults are tuned for speed; tests set them low.
 struct Cutoffs {
     // Below this many limbs in the smaller factor, schoolbook multiplication
-    // beats Karatsuba: its loop only adds limb products into 64-bit columns
-    // (the carries are settled every eighteen rows), so Karatsuba's extra
-    // additions and allocations pay only from some 80 limbs (720 digits) on.
-    // Measured times are flat from 64 to 200 limbs.
-    std::size_t karatsuba = 80;
+    // beats Karatsuba: its columns add word products (two limbs a word) into
+    // 128-bit sums and are settled once each, so Karatsuba's extra additions
+    // and allocations pay only from some 120 limbs (1,080 digits) on.
+    // Measured times are flat from 120 to 160 limbs.
+    std::size_t karatsuba = 120;
     // Below this many limbs the square root is found limb by limb (quadratic
     // work, no allocation per step); from here on by halves, where each level
     // costs a division and a square of a quarter of the length.
