@@ -48,6 +48,15 @@ std::string placePoint(std::string digits, long exponent) {
     return digits;
 }
 
+// A quotient's text as the engine writes it: no zeros at the end of a fraction,
+// no point at the end (a 500th figure of 0 is not written).
+std::string withoutEndZeros(std::string text) {
+    if (text.find('.') == std::string::npos) return text;
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
 }  // namespace
 
 std::string gmpMultiply(const std::string& a, const std::string& b) {
@@ -85,7 +94,7 @@ std::string mpzDivide(const std::string& n, const std::string& d, int figures) {
     std::string digits = digitsOf(q.v);
     const long exponent = static_cast<long>(digits.size()) - (k > 0 ? k : 0);
     digits.resize(static_cast<std::size_t>(figures));
-    return placePoint(digits, exponent);
+    return withoutEndZeros(placePoint(digits, exponent));
 }
 
 std::string mpfrDivide(const std::string& n, const std::string& d, int figures, long bits) {
@@ -96,7 +105,7 @@ std::string mpfrDivide(const std::string& n, const std::string& d, int figures, 
     mpfr_div(q, x, y, MPFR_RNDZ);
     mpfr_exp_t exponent = 0;
     char* raw = mpfr_get_str(nullptr, &exponent, 10, static_cast<std::size_t>(figures), q, MPFR_RNDZ);
-    std::string text = placePoint(raw, exponent);
+    std::string text = withoutEndZeros(placePoint(raw, exponent));
     mpfr_free_str(raw);
     mpfr_clears(x, y, q, static_cast<mpfr_ptr>(nullptr));
     return text;

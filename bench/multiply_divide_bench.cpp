@@ -33,6 +33,7 @@ const std::string& d2568() { static const std::string s = digits(5, 2568); retur
 const std::string& d4() { static const std::string s = digits(6, 4); return s; }
 const std::string& d501() { static const std::string s = digits(7, 501); return s; }
 const std::string& d32000() { static const std::string s = digits(8, 32000); return s; }
+const std::string& d4000() { static const std::string s = digits(11, 4000); return s; }
 // The same digits with the point after the first: every one of them divides.
 const std::string& d32000Point() { static const std::string s = [] { auto t = digits(8, 32000); t.insert(1, 1, '.'); return t; }(); return s; }
 // Two 32,000-digit operands with the point 16,000 places from the right.
@@ -74,6 +75,11 @@ void BM_Ours_Divide_501by32000_500(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(kFigures, d501(), d32000()));
 }
 BENCHMARK(BM_Ours_Divide_501by32000_500)->Unit(benchmark::kMicrosecond);
+
+void BM_Ours_Divide_501by4000_500(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(kFigures, d501(), d4000()));
+}
+BENCHMARK(BM_Ours_Divide_501by4000_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Ours_Divide_501by32000Point_500(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(calcora::LargeDiv(kFigures, d501(), d32000Point()));
@@ -148,6 +154,18 @@ void BM_Mpfr_Divide_501by32000_500(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(mpfrDivide(d501(), d32000(), kFigures, kMpfrBits));
 }
 BENCHMARK(BM_Mpfr_Divide_501by32000_500)->Unit(benchmark::kMicrosecond);
+
+void BM_Gmp_Divide_501by4000_500(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeDiv(kFigures, d501(), d4000()), mpzDivide(d501(), d4000(), kFigures))) return;
+    for (auto _ : state) benchmark::DoNotOptimize(mpzDivide(d501(), d4000(), kFigures));
+}
+BENCHMARK(BM_Gmp_Divide_501by4000_500)->Unit(benchmark::kMicrosecond);
+
+void BM_Mpfr_Divide_501by4000_500(benchmark::State& state) {
+    if (!sameText(state, calcora::LargeDiv(kFigures, d501(), d4000()), mpfrDivide(d501(), d4000(), kFigures, kMpfrBits))) return;
+    for (auto _ : state) benchmark::DoNotOptimize(mpfrDivide(d501(), d4000(), kFigures, kMpfrBits));
+}
+BENCHMARK(BM_Mpfr_Divide_501by4000_500)->Unit(benchmark::kMicrosecond);
 
 void BM_Mpfr_Divide_501by32000Point_500(benchmark::State& state) {
     if (!sameText(state, calcora::LargeDiv(kFigures, d501(), d32000Point()), mpfrDivide(d501(), d32000Point(), kFigures, kMpfrBits))) return;
