@@ -36,25 +36,41 @@ constexpr std::int64_t kSignedBase = BigUInt::kBase;
 constexpr double kBaseAsDouble = BigUInt::kBase;
 
 // Every digit lies within (−B − 2, 2B + 2), so a product |q|·v is below 2.1·10^18.
-// A column starts a pass in [0, B) and takes at most this many units of |q|
-// times a limb before it is settled again, which keeps it and the carry it may
-// get (below 10^10) inside a signed 64-bit word.
+// A column starts a pass within 1.1·10^10 of zero and takes at most this many
+// units of |q| times a limb before it is carried again, which keeps it and
+// the carry it may get (below 10^10) inside a signed 64-bit word.
 constexpr std::uint64_t kDigitBudget = 9'000'000'000;
 
 inline std::int64_t asSigned(Column c) { return static_cast<std::int64_t>(c); }
+
+// floor(c / B) for either sign.
+inline std::int64_t carryOf(std::int64_t c) {
+    const std::int64_t q = c / kSignedBase;  // toward zero
+    return c - q * kSignedBase < 0 ? q - 1 : q;
+}
 
 // Brings r[from .. to) into [0, B), their carries going up into r[to].
 void settleColumns(Column* r, std::size_t from, std::size_t to) {
     std::int64_t carry = 0;
     for (std::size_t i = from; i < to; ++i) {
         const std::int64_t c = asSigned(r[i]) + carry;
-        carry = c / kSignedBase;
-        std::int64_t rest = c - carry * kSignedBase;
-        if (rest < 0) {  // the division truncated toward zero; the carry is the floor
-            rest += kSignedBase;
-            --carry;
-        }
-        r[i] = static_cast<Column>(rest);
+        carry = carryOf(c);
+        r[i] = static_cast<Column>(c - carry * kSignedBase);
+    }
+    r[to] += static_cast<Column>(carry);
+}
+
+// Moves each column's carry of r[from .. to) one column up, the last into
+// r[to]. Each carry comes from its own column alone, so the divisions overlap
+// instead of waiting on each other; every column is left within 1.1·10^10 of
+// zero, enough to take a budget of digits again.
+void spreadCarries(Column* r, std::size_t from, std::size_t to) {
+    std::int64_t carry = 0;
+    for (std::size_t i = from; i < to; ++i) {
+        const std::int64_t c = asSigned(r[i]);
+        const std::int64_t up = carryOf(c);
+        r[i] = static_cast<Column>(c - up * kSignedBase + carry);
+        carry = up;
     }
     r[to] += static_cast<Column>(carry);
 }
@@ -108,35 +124,43 @@ DivModResult longDivide(const BigUInt& n, const BigUInt& d, bool wantRemainder) 
     const double vTop = v[k - 1] * kBaseAsDouble + v[k - 2] + (k >= 3 ? v[k - 3] / kBaseAsDouble : 0.0);
     const double inverse = 1.0 / vTop;
     std::uint64_t spent = 0;  // units of |q| the unsettled columns have taken
+    const std::size_t lowColumns = k > 4 ? k - 4 : 0;  // those below the four the estimates read
     for (std::size_t j = m - k + 1; j-- > 0;) {
         const std::size_t t = j + k;  // r[t] holds all of the remainder from B^t up
-        // Settling the three columns under the top makes r[t] the remainder's
-        // value from B^t up to within one (the columns lower down hold less than
-        // 10^10·B^(t−3)), so the fold below stays small.
-        settleColumns(r.data(), t >= 3 ? t - 3 : 0, t);
-        const double top = static_cast<double>(asSigned(r[t])) * (kBaseAsDouble * kBaseAsDouble) +
-                           static_cast<double>(asSigned(r[t - 1])) * kBaseAsDouble +
-                           static_cast<double>(asSigned(r[t - 2])) +
+        // Settling the column under the top makes r[t] the remainder's value
+        // from B^t up to within eleven (the columns lower down hold less than
+        // 9.3·10^18 each), so the fold below stays small; the columns under it
+        // may stay as they are, as the rounding of the estimate dwarfs them.
+        settleColumns(r.data(), t - 1, t);
+        assert(asSigned(r[t]) > -kSignedBase - 12 && asSigned(r[t]) < 2 * kSignedBase + 12);
+        const double high = static_cast<double>(asSigned(r[t])) * (kBaseAsDouble * kBaseAsDouble) +
+                            static_cast<double>(asSigned(r[t - 1])) * kBaseAsDouble;
+        const double low = static_cast<double>(asSigned(r[t - 2])) +
                            (t >= 3 ? static_cast<double>(asSigned(r[t - 3])) / kBaseAsDouble : 0.0);
-        const double estimate = top * inverse;
+        const double estimate = (high + low) * inverse;
         auto q = static_cast<std::int64_t>(estimate);  // toward zero; floor below
         if (static_cast<double>(q) > estimate) --q;
         assert(q > -kSignedBase - 2 && q < 2 * kSignedBase + 2);
         const auto size = static_cast<std::uint32_t>(q < 0 ? -q : q);
         if (spent + size > kDigitBudget) {
-            settleColumns(r.data(), j, t);
+            spreadCarries(r.data(), j, t);
             spent = 0;
         }
         spent += size;
-        if (q >= 0) {
-            subtractMultiple(r.data() + j, v.data(), k, size);
-        } else {
-            addMultiple(r.data() + j, v.data(), k, size);
-        }
-        // Fold the top into the column below: |r[t]| ≤ 2B + 1 and the column
-        // below holds less than 2.1·10^18 in size, so the sum fits.
+        // The top columns first, one by one: the next digit's estimate waits
+        // only on them and may start while the loop takes the rest.
+        Column* row = r.data() + j;
+        const auto wrapped = static_cast<std::uint64_t>(q);  // q·v modulo 2^64 for either sign
+        for (std::size_t i = lowColumns; i < k; ++i) row[i] -= wrapped * v[i];
+        // Fold the top into the column below: |r[t]| ≤ 2B + 11 and the column
+        // below holds less than 2.2·10^18 in size, so the sum fits.
         r[t - 1] += r[t] * kBase;
         r[t] = 0;
+        if (q >= 0) {
+            subtractMultiple(row, v.data(), lowColumns, size);
+        } else {
+            addMultiple(row, v.data(), lowColumns, size);
+        }
         digits[j] = q;
     }
 
@@ -156,17 +180,13 @@ DivModResult longDivide(const BigUInt& n, const BigUInt& d, bool wantRemainder) 
     std::int64_t carry = 0;
     for (std::size_t j = 0; j < digits.size(); ++j) {
         const std::int64_t c = digits[j] + carry;
-        carry = c / kSignedBase;
-        std::int64_t rest = c - carry * kSignedBase;
-        if (rest < 0) {
-            rest += kSignedBase;
-            --carry;
-        }
-        q[j] = static_cast<Limb>(rest);
+        carry = carryOf(c);
+        q[j] = static_cast<Limb>(c - carry * kSignedBase);
     }
     assert(carry == 0);
     if (!wantRemainder) return {BigUInt::fromLimbs(std::move(q)), BigUInt()};
-    return {BigUInt::fromLimbs(std::move(q)), BigUInt::fromLimbs(std::vector<Limb>(r.begin(), r.begin() + static_cast<std::ptrdiff_t>(k)))};
+    std::vector<Limb> rest(r.begin(), r.begin() + static_cast<std::ptrdiff_t>(k));
+    return {BigUInt::fromLimbs(std::move(q)), BigUInt::fromLimbs(std::move(rest))};
 }
 
 // floor(n / d) for d > 0, without the remainder.
