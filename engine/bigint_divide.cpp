@@ -151,7 +151,16 @@ DivModResult longDivide(const BigUInt& n, const BigUInt& d, bool wantRemainder) 
         // only on them and may start while the loop takes the rest.
         Column* row = r.data() + j;
         const auto wrapped = static_cast<std::uint64_t>(q);  // q·v modulo 2^64 for either sign
-        for (std::size_t i = lowColumns; i < k; ++i) row[i] -= wrapped * v[i];
+        if (k >= 4) {
+            // Written out: as a loop of four the compiler would vectorise it
+            // with full 64-bit products.
+            row[k - 1] -= wrapped * v[k - 1];
+            row[k - 2] -= wrapped * v[k - 2];
+            row[k - 3] -= wrapped * v[k - 3];
+            row[k - 4] -= wrapped * v[k - 4];
+        } else {
+            for (std::size_t i = 0; i < k; ++i) row[i] -= wrapped * v[i];
+        }
         // Fold the top into the column below: |r[t]| ≤ 2B + 11 and the column
         // below holds less than 2.2·10^18 in size, so the sum fits.
         r[t - 1] += r[t] * kBase;
