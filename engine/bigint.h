@@ -6,7 +6,7 @@
 //
 // Files: bigint.cpp (text, compare, add, subtract, small factors, powers of
 // ten), bigint_multiply.cpp (schoolbook and Karatsuba), bigint_divide.cpp
-// (divMod and divideFloor, Knuth's algorithm D), bigint_sqrt.cpp (sqrtRem and isqrt, Zimmermann's recursive root).
+// (divMod and divideFloor, long division with deferred carries), bigint_sqrt.cpp (sqrtRem and isqrt, Zimmermann's recursive root).
 //
 // Every value is normalised (no zero limb at the top; zero has no limbs).
 // Functions take their operands by const reference and return new values, so
@@ -104,8 +104,8 @@ struct DivModResult {
 // quotient = floor(n / d), remainder = n − quotient·d. DivisionByZero when d is 0.
 [[nodiscard]] DivModResult divMod(const BigUInt& n, const BigUInt& d);
 // floor(n / d) alone. Much faster than divMod when the quotient is far shorter
-// than the divisor: it brackets the quotient between two divisions by the
-// divisor's leading limbs and falls back to divMod only when they disagree.
+// than the divisor: it divides by the divisor's leading limbs alone and checks
+// the rest with a product only when that division's remainder is very small.
 // DivisionByZero when d is 0.
 [[nodiscard]] BigUInt divideFloor(const BigUInt& n, const BigUInt& d, const Cutoffs& cutoffs = {});
 // n divided by a small divisor m > 0; the remainder is returned through rem.

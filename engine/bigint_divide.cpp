@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Division of BigUInt: Knuth's algorithm D in base 10^9, and a quotient-only
-// path that looks at the divisor's leading limbs when the quotient is short.
+// Division of BigUInt: schoolbook long division in base 10^9 with deferred
+// carries, and a quotient-only path that looks at the divisor's leading limbs
+// when the quotient is short.
 #include <cassert>
 #include <cstdint>
 #include <vector>
@@ -22,101 +23,179 @@ BigUInt dropLimbs(const BigUInt& a, std::size_t count) {
     return BigUInt::fromLimbs(std::vector<Limb>(x.begin() + static_cast<std::ptrdiff_t>(count), x.end()));
 }
 
-// One step of the chain u −= q·v: returns what the next limb up owes.
-inline std::uint64_t subtractStep(Limb& u, std::uint64_t v, std::uint64_t q, std::uint64_t owed) {
-    const std::uint64_t p = q * v + owed;  // below B² + B: fits easily
-    const std::uint64_t high = p / kBase;
-    const auto low = static_cast<Limb>(p - high * kBase);
-    // Branch-free: whether u borrows is a coin toss on random digits.
-    const Limb under = u < low ? 1 : 0;
-    u = u - low + ((0u - under) & static_cast<Limb>(kBase));
-    return high + under;
+// The long division keeps its remainder in signed 64-bit columns, one per
+// limb position, and lets them run out of [0, B) between carry passes: each
+// quotient digit then costs k multiply-and-subtracts without a division (a
+// loop the compiler vectorises), and carries are settled only every nine or
+// so digits. Trial digits come from the remainder's top in floating point;
+// one may be one too large or too small, leaving a remainder a little below
+// zero or above the divisor, and the next digit (negative, or at least B)
+// takes that back. A last pass settles the remainder and the digits.
+using Column = std::uint64_t;  // a signed value kept in wrapping arithmetic
+constexpr std::int64_t kSignedBase = BigUInt::kBase;
+constexpr double kBaseAsDouble = BigUInt::kBase;
+
+// Every digit lies within (−B − 2, 2B + 2), so a product |q|·v is below 2.1·10^18.
+// A column starts a pass within 1.1·10^10 of zero and takes at most this many
+// units of |q| times a limb before it is carried again, which keeps it and
+// the carry it may get (below 10^10) inside a signed 64-bit word.
+constexpr std::uint64_t kDigitBudget = 9'000'000'000;
+
+inline std::int64_t asSigned(Column c) { return static_cast<std::int64_t>(c); }
+
+// floor(c / B) for either sign.
+inline std::int64_t carryOf(std::int64_t c) {
+    const std::int64_t q = c / kSignedBase;  // toward zero
+    return c - q * kSignedBase < 0 ? q - 1 : q;
 }
 
-// Takes `owed` (at most B + 1) from u[from ..], borrowing upwards; returns
-// what is still owed past u[to − 1].
-std::uint64_t settle(Limb* u, std::size_t from, std::size_t to, std::uint64_t owed) {
-    const auto base = static_cast<std::int64_t>(kBase);
-    for (std::size_t i = from; owed != 0 && i < to; ++i) {
-        // u[i] − owed ≥ −B − 1: at most two borrows.
-        const std::int64_t t = static_cast<std::int64_t>(u[i]) - static_cast<std::int64_t>(owed);
-        const std::int64_t borrows = t >= 0 ? 0 : (t >= -base ? 1 : 2);
-        u[i] = static_cast<Limb>(t + borrows * base);
-        owed = static_cast<std::uint64_t>(borrows);
+// Brings r[from .. to) into [0, B), their carries going up into r[to].
+void settleColumns(Column* r, std::size_t from, std::size_t to) {
+    std::int64_t carry = 0;
+    for (std::size_t i = from; i < to; ++i) {
+        const std::int64_t c = asSigned(r[i]) + carry;
+        carry = carryOf(c);
+        r[i] = static_cast<Column>(c - carry * kSignedBase);
     }
-    return owed;
+    r[to] += static_cast<Column>(carry);
 }
 
-// u[0 .. k) −= q·v[0 .. k); returns what u[k] owes (below B + 2). The chain
-// from limb to limb (a multiplication and a division by the base) is long, so
-// four quarters run as four chains side by side; each quarter's debt is then
-// taken from the next, where it stops within a limb or two.
-std::uint64_t subtractMultiple(Limb* u, const Limb* v, std::size_t k, std::uint64_t q) {
-    constexpr std::size_t kChains = 4;
-    const std::size_t len = k / kChains;
-    const std::size_t b1 = len, b2 = 2 * len, b3 = 3 * len;
-    std::uint64_t o0 = 0, o1 = 0, o2 = 0, o3 = 0;
-    for (std::size_t i = 0; i < len; ++i) {
-        o0 = subtractStep(u[i], v[i], q, o0);
-        o1 = subtractStep(u[b1 + i], v[b1 + i], q, o1);
-        o2 = subtractStep(u[b2 + i], v[b2 + i], q, o2);
-        o3 = subtractStep(u[b3 + i], v[b3 + i], q, o3);
+// Moves each column's carry of r[from .. to) one column up, the last into
+// r[to]. Each carry comes from its own column alone, so the divisions overlap
+// instead of waiting on each other; every column is left within 1.1·10^10 of
+// zero, enough to take a budget of digits again.
+void spreadCarries(Column* r, std::size_t from, std::size_t to) {
+    std::int64_t carry = 0;
+    for (std::size_t i = from; i < to; ++i) {
+        const std::int64_t c = asSigned(r[i]);
+        const std::int64_t up = carryOf(c);
+        r[i] = static_cast<Column>(c - up * kSignedBase + carry);
+        carry = up;
     }
-    for (std::size_t i = 4 * len; i < k; ++i) o3 = subtractStep(u[i], v[i], q, o3);
-    o1 += settle(u, b1, b2, o0);
-    o2 += settle(u, b2, b3, o1);
-    o3 += settle(u, b3, k, o2);
-    return o3;
+    r[to] += static_cast<Column>(carry);
 }
 
-// Knuth, TAOCP vol. 2, 4.3.1, algorithm D; n ≥ d, d at least two limbs. The
-// remainder is worked out only when asked for.
-DivModResult knuthD(const BigUInt& n, const BigUInt& d, bool wantRemainder) {
-    const std::size_t k = d.limbs().size();
+// r[0 .. k) −= q·v[0 .. k) column by column, no carries. Kept out of line:
+// inlined, the compiler forgets that q has 32 bits and vectorises a full
+// 64-bit product, three times the work.
+[[gnu::noinline]] void subtractMultiple(Column* r, const Limb* v, std::size_t k, std::uint32_t q) {
+    for (std::size_t i = 0; i < k; ++i) r[i] -= static_cast<std::uint64_t>(q) * v[i];
+}
+
+// r[0 .. k) += q·v[0 .. k) column by column, no carries.
+[[gnu::noinline]] void addMultiple(Column* r, const Limb* v, std::size_t k, std::uint32_t q) {
+    for (std::size_t i = 0; i < k; ++i) r[i] += static_cast<std::uint64_t>(q) * v[i];
+}
+
+// Whether the settled remainder r[0 .. k) (its top column may lie outside
+// [0, B), the others do not) is at least v.
+bool atLeast(const Column* r, const Limb* v, std::size_t k) {
+    if (asSigned(r[k - 1]) != static_cast<std::int64_t>(v[k - 1])) return asSigned(r[k - 1]) > v[k - 1];
+    for (std::size_t i = k - 1; i-- > 0;) {
+        if (r[i] != v[i]) return r[i] > v[i];
+    }
+    return true;
+}
+
+// r ± v on a settled remainder, carrying into its top column.
+void addDivisor(Column* r, const Limb* v, std::size_t k, bool subtract) {
+    std::int64_t carry = 0;
+    for (std::size_t i = 0; i + 1 < k; ++i) {
+        std::int64_t c = asSigned(r[i]) + (subtract ? -static_cast<std::int64_t>(v[i]) : v[i]) + carry;
+        carry = c < 0 ? -1 : (c >= kSignedBase ? 1 : 0);
+        r[i] = static_cast<Column>(c - carry * kSignedBase);
+    }
+    r[k - 1] += static_cast<Column>((subtract ? -static_cast<std::int64_t>(v[k - 1]) : v[k - 1]) + carry);
+}
+
+// Schoolbook long division; n ≥ d, d at least two limbs. The remainder is
+// written out only when asked for.
+DivModResult longDivide(const BigUInt& n, const BigUInt& d, bool wantRemainder) {
+    const std::vector<Limb>& v = d.limbs();
+    const std::size_t k = v.size();
     const std::size_t m = n.limbs().size();
     assert(k >= 2 && m >= k);
-    // Scale both so that the divisor's top limb is at least half the base;
-    // then each trial quotient digit is at most two too large.
-    const auto f = static_cast<std::uint32_t>(kBase / (static_cast<std::uint64_t>(d.limbs().back()) + 1));
-    std::vector<Limb> v = multiplySmall(d, f).limbs();
-    std::vector<Limb> u = multiplySmall(n, f).limbs();
-    u.resize(m + 1, 0);
-    assert(v.size() == k && v.back() >= kBase / 2);
+    std::vector<Column> r(n.limbs().begin(), n.limbs().end());
+    r.push_back(0);
+    std::vector<std::int64_t> digits(m - k + 1);
 
-    std::vector<Limb> q(m - k + 1, 0);
-    const std::uint64_t vTop = v[k - 1], vNext = v[k - 2];
+    // The divisor's top in units of B^(k−2); what it leaves out moves a trial
+    // digit by far less than the rounding of the division does.
+    const double vTop = v[k - 1] * kBaseAsDouble + v[k - 2] + (k >= 3 ? v[k - 3] / kBaseAsDouble : 0.0);
+    const double inverse = 1.0 / vTop;
+    std::uint64_t spent = 0;  // units of |q| the unsettled columns have taken
+    const std::size_t lowColumns = k > 4 ? k - 4 : 0;  // those below the four the estimates read
     for (std::size_t j = m - k + 1; j-- > 0;) {
-        const std::uint64_t num = static_cast<std::uint64_t>(u[j + k]) * kBase + u[j + k - 1];
-        std::uint64_t qhat = num / vTop;
-        std::uint64_t rhat = num % vTop;
-        while (qhat >= kBase || qhat * vNext > rhat * kBase + u[j + k - 2]) {
-            --qhat;
-            rhat += vTop;
-            if (rhat >= kBase) break;
+        const std::size_t t = j + k;  // r[t] holds all of the remainder from B^t up
+        // Settling the column under the top makes r[t] the remainder's value
+        // from B^t up to within eleven (the columns lower down hold less than
+        // 9.3·10^18 each), so the fold below stays small; the columns under it
+        // may stay as they are, as the rounding of the estimate dwarfs them.
+        settleColumns(r.data(), t - 1, t);
+        assert(asSigned(r[t]) > -kSignedBase - 12 && asSigned(r[t]) < 2 * kSignedBase + 12);
+        const double high = static_cast<double>(asSigned(r[t])) * (kBaseAsDouble * kBaseAsDouble) +
+                            static_cast<double>(asSigned(r[t - 1])) * kBaseAsDouble;
+        const double low = static_cast<double>(asSigned(r[t - 2])) +
+                           (t >= 3 ? static_cast<double>(asSigned(r[t - 3])) / kBaseAsDouble : 0.0);
+        const double estimate = (high + low) * inverse;
+        auto q = static_cast<std::int64_t>(estimate);  // toward zero; floor below
+        if (static_cast<double>(q) > estimate) --q;
+        assert(q > -kSignedBase - 2 && q < 2 * kSignedBase + 2);
+        const auto size = static_cast<std::uint32_t>(q < 0 ? -q : q);
+        if (spent + size > kDigitBudget) {
+            spreadCarries(r.data(), j, t);
+            spent = 0;
         }
-        std::int64_t top = static_cast<std::int64_t>(u[j + k]) -
-                           static_cast<std::int64_t>(subtractMultiple(u.data() + j, v.data(), k, qhat));
-        if (top < 0) {
-            // qhat was one too large: add v back once.
-            --qhat;
-            std::uint64_t c = 0;
-            for (std::size_t i = 0; i < k; ++i) {
-                const std::uint64_t s = static_cast<std::uint64_t>(u[i + j]) + v[i] + c;
-                c = s >= kBase;
-                u[i + j] = static_cast<Limb>(c ? s - kBase : s);
-            }
-            top += static_cast<std::int64_t>(c);
-            assert(top == 0);
+        spent += size;
+        // The top columns first, one by one: the next digit's estimate waits
+        // only on them and may start while the loop takes the rest.
+        Column* row = r.data() + j;
+        const auto wrapped = static_cast<std::uint64_t>(q);  // q·v modulo 2^64 for either sign
+        if (k >= 4) {
+            // Written out: as a loop of four the compiler would vectorise it
+            // with full 64-bit products.
+            row[k - 1] -= wrapped * v[k - 1];
+            row[k - 2] -= wrapped * v[k - 2];
+            row[k - 3] -= wrapped * v[k - 3];
+            row[k - 4] -= wrapped * v[k - 4];
+        } else {
+            for (std::size_t i = 0; i < k; ++i) row[i] -= wrapped * v[i];
         }
-        u[j + k] = static_cast<Limb>(top);
-        q[j] = static_cast<Limb>(qhat);
+        // Fold the top into the column below: |r[t]| ≤ 2B + 11 and the column
+        // below holds less than 2.2·10^18 in size, so the sum fits.
+        r[t - 1] += r[t] * kBase;
+        r[t] = 0;
+        if (q >= 0) {
+            subtractMultiple(row, v.data(), lowColumns, size);
+        } else {
+            addMultiple(row, v.data(), lowColumns, size);
+        }
+        digits[j] = q;
     }
+
+    // The remainder lies in [−d, 2d): settle it and take d back or out, moving
+    // the last digit with it.
+    settleColumns(r.data(), 0, k - 1);
+    while (asSigned(r[k - 1]) < 0) {
+        addDivisor(r.data(), v.data(), k, false);
+        --digits[0];
+    }
+    while (atLeast(r.data(), v.data(), k)) {
+        addDivisor(r.data(), v.data(), k, true);
+        ++digits[0];
+    }
+
+    std::vector<Limb> q(digits.size());
+    std::int64_t carry = 0;
+    for (std::size_t j = 0; j < digits.size(); ++j) {
+        const std::int64_t c = digits[j] + carry;
+        carry = carryOf(c);
+        q[j] = static_cast<Limb>(c - carry * kSignedBase);
+    }
+    assert(carry == 0);
     if (!wantRemainder) return {BigUInt::fromLimbs(std::move(q)), BigUInt()};
-    u.resize(k);
-    std::uint32_t rest = 0;
-    BigUInt remainder = divModSmall(BigUInt::fromLimbs(std::move(u)), f, rest);
-    assert(rest == 0);
-    return {BigUInt::fromLimbs(std::move(q)), std::move(remainder)};
+    std::vector<Limb> rest(r.begin(), r.begin() + static_cast<std::ptrdiff_t>(k));
+    return {BigUInt::fromLimbs(std::move(q)), BigUInt::fromLimbs(std::move(rest))};
 }
 
 // floor(n / d) for d > 0, without the remainder.
@@ -126,7 +205,7 @@ BigUInt quotientOnly(const BigUInt& n, const BigUInt& d) {
         std::uint32_t rem = 0;
         return divModSmall(n, d.limbs()[0], rem);
     }
-    return knuthD(n, d, false).quotient;
+    return longDivide(n, d, false).quotient;
 }
 
 }  // namespace
@@ -139,12 +218,12 @@ DivModResult divMod(const BigUInt& n, const BigUInt& d) {
         BigUInt q = divModSmall(n, d.limbs()[0], rem);
         return {std::move(q), BigUInt(rem)};
     }
-    return knuthD(n, d, true);
+    return longDivide(n, d, true);
 }
 
 // How many limbs beyond the quotient's length the bracketing keeps of the
-// divisor. The two bracketing quotients differ by about q / Dh, so two spare
-// limbs make a disagreement (and the exact check) a one-in-10^9 event.
+// divisor. The leading limbs' quotient q is then below Dh / B, and the one
+// case it leaves open (a remainder below q) a one-in-10^9 event.
 constexpr std::size_t kSpareDivisorLimbs = 2;
 
 BigUInt divideFloor(const BigUInt& n, const BigUInt& d, const Cutoffs& cutoffs) {
@@ -155,18 +234,14 @@ BigUInt divideFloor(const BigUInt& n, const BigUInt& d, const Cutoffs& cutoffs) 
     // Only worth it when a good share of the divisor can be left out.
     if (d.limbs().size() < 2 * keep) return quotientOnly(n, d);
 
-    // With D = Dh·B^s + Dl (0 ≤ Dl < B^s) and Xh = floor(n / B^s):
-    // floor(Xh / (Dh + 1)) ≤ floor(n / D) ≤ floor(Xh / Dh).
+    // With D = Dh·B^s + Dl (0 ≤ Dl < B^s), n = Xh·B^s + Xl and Xh = q·Dh + r:
+    // floor(n / D) ≤ q, and n − q·D = r·B^s + Xl − q·Dl > (r − q)·B^s, so the
+    // quotient is q whenever r ≥ q. Otherwise it is q or q − 1, as
+    // floor(Xh / (Dh + 1)) ≥ q − 1 while q < Dh / B.
     const std::size_t s = d.limbs().size() - keep;
-    const BigUInt dh = dropLimbs(d, s);
-    const BigUInt xh = dropLimbs(n, s);
-    BigUInt high = quotientOnly(xh, dh);
-    BigUInt low = quotientOnly(xh, addSmall(dh, 1));
-    if (high == low) return high;
-    if (addSmall(low, 1) == high) {
-        return multiply(high, d, cutoffs) <= n ? high : low;
-    }
-    return quotientOnly(n, d);
+    const DivModResult top = divMod(dropLimbs(n, s), dropLimbs(d, s));
+    if (top.remainder >= top.quotient) return top.quotient;
+    return multiply(top.quotient, d, cutoffs) <= n ? top.quotient : top.quotient - BigUInt(1);
 }
 
 }  // namespace calcora

@@ -84,16 +84,31 @@ void checkWideWindows(std::string_view numerator, const BigUInt& divisor, std::s
     }
 }
 
+// Takes one leading "-" off `text`; true when there was one.
+bool takeSign(std::string_view& text) {
+    if (text.empty() || text.front() != '-') return false;
+    text.remove_prefix(1);
+    return true;
+}
+
+// `text` without its leading zeros (StripFrontZeros as a view).
+std::string_view withoutFrontZeros(std::string_view text) {
+    return text.substr(std::min(text.find_first_not_of('0'), text.size()));
+}
+
 }  // namespace
 
 std::string LargeDiv(std::int16_t SF, std::string_view NIN, std::string_view DIN) {
-    std::string numerator = numtext::cleaned(NIN);
-    std::string divisor = numtext::cleaned(DIN);
-    bool negative = numtext::takeSign(numerator);
-    if (numtext::takeSign(divisor)) negative = !negative;
+    // The operands are read through views: a copy is made only to drop separators
+    // or the numerator's point.
+    std::string numeratorStore, divisorStore;
+    std::string_view numerator = numtext::cleanedView(NIN, numeratorStore);
+    std::string_view divisor = numtext::cleanedView(DIN, divisorStore);
+    bool negative = takeSign(numerator);
+    if (takeSign(divisor)) negative = !negative;
 
     // The length refusal comes before any other test.
-    numerator = StripFrontZeros(numerator);
+    numerator = withoutFrontZeros(numerator);
     const std::int16_t longest = limits::toCount(Count{SF} + 1, "LargeDiv: SF + 1");
     if (limits::lengthOf(numerator, "LargeDiv: numerator length") > longest) {
         throw NumeratorTooLong("LargeDiv: the numerator is longer than SF + 1 characters");
@@ -104,11 +119,14 @@ std::string LargeDiv(std::int16_t SF, std::string_view NIN, std::string_view DIN
     if (!numtext::hasNonZeroDigit(divisor)) throw DivisionByZero("LargeDiv: the divisor is zero");
 
     Count exponent = 0;
-    if (numerator.find('.') != std::string::npos) {
+    std::string numeratorDigits;
+    if (numerator.find('.') != std::string_view::npos) {
         exponent = -static_cast<Count>(numtext::shapeOf(numerator).fracChars);
-        numerator = StripFrontZeros(numtext::digitsOf(numerator));
+        numeratorDigits = numtext::digitsOf(numerator);
+        numerator = withoutFrontZeros(numeratorDigits);
     }
-    divisor = wholeDivisor(divisor, exponent);
+    const std::string wholeDigits = wholeDivisor(divisor, exponent);
+    divisor = wholeDigits;
     const Count numeratorLength = limits::lengthOf(numerator, "LargeDiv: numerator length");
     const Count divisorLength = limits::lengthOf(divisor, "LargeDiv: divisor length");
 
@@ -150,8 +168,13 @@ std::string LargeDiv(std::int16_t SF, std::string_view NIN, std::string_view DIN
 
     std::string text = ShiftDecPoint(quotient, static_cast<std::int16_t>(exponent));
     limits::requireLength(text, "LargeDiv: quotient length");
-    if (text.find('.') != std::string::npos) text = StripEndZeros(text);
-    text = StripPointOffRight(text);
+    // StripEndZeros when there is a point, then StripPointOffRight, done in
+    // place: each of them would copy the text once more.
+    if (text.find('.') != std::string::npos) {
+        const std::size_t last = text.find_last_not_of('0');
+        text.erase(last == std::string::npos ? 0 : last + 1);
+    }
+    if (!text.empty() && text.back() == '.') text.pop_back();
     // A zero quotient is "0", without sign: a zero numerator over a divisor
     // with fraction digits leaves zeros before the point ("00", "-0").
     if (text.find_first_not_of('0') == std::string::npos) return "0";
