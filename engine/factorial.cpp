@@ -30,9 +30,12 @@ constexpr int kLargestDoubleFactorial = 170;
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
+// Whether a number text is negative: its first character other than the
+// blanks around a number and the separators inside it (",", " ") is "-", as
+// the number reading has it (",-1e40" is negative too).
 bool startsWithMinus(std::string_view text) {
     std::size_t first = 0;
-    while (first < text.size() && isBlank(text[first])) ++first;
+    while (first < text.size() && (isBlank(text[first]) || text[first] == ',')) ++first;
     return first < text.size() && text[first] == '-';
 }
 

@@ -64,6 +64,7 @@ TEST(FactorialUP, EdgeCases) {
         {"nines that a double rounds up", "5.99999999999999999", Kind::Value, "120"},
         {"below the 16-bit range gives one", "-40000", Kind::Value, "1"},
         {"below the double range gives one", "-1E400", Kind::Value, "1"},
+        {"a separator before the sign", ",-1e40", Kind::Value, "1"},
         {"above the 16-bit range", "40000", Kind::Overflow, ""},
         {"above the double range", "1E400", Kind::Overflow, ""},
         {"largest count", "32767", Kind::Overflow, ""},
