@@ -8,6 +8,7 @@
 //   FactorialUP: "1" for n ≤ 0 however far below; n! exactly (checked up to
 //   n = 400; no failure up to 3,000); ArithmeticOverflow above 32,767;
 //   NotANumber for a text that is no number.
+// A number typed in more than 32,767 characters may fail as too long.
 //
 // Input: one text; flags bit 0 replaces it by bytes 1–2 as a number written out.
 #include <cmath>
@@ -30,6 +31,7 @@ using namespace calcora::testing_support;
 constexpr double kLargestDoubleFactorial = 170;
 constexpr double kExactChecked = 400;
 constexpr double kNeverTooLong = 3000;
+constexpr std::size_t kLongestText = 32767;
 
 Exact factorial(int n) {
     Exact f = fromInteger(1);
@@ -50,6 +52,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!number) {
         require(up.kind == Kind::NotANumber && hp.kind == Kind::NotANumber,
                 [&] { return "a text that is no number: " + context(); });
+        return 0;
+    }
+    // A number typed longer than the 16-bit length is too long to read,
+    // whatever its value ("000…0003"): both give its value or that failure.
+    if (withoutSeparators(text).size() > kLongestText) {
+        require((up.ok() || up.kind == Kind::Overflow) && (hp.ok() || hp.kind == Kind::Overflow),
+                [&] { return "a text past 32,767 characters: " + context(); });
         return 0;
     }
     const double value = nearestDouble(*number);
