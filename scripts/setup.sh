@@ -100,7 +100,7 @@ case "$mode" in
     echo "tests: ${total} passed, 0 failed"
     ;;
   bench)
-    # The engine beside GMP and MPFR, text in to text out, as two tables.
+    # The engine beside GMP, MPFR and libmpdec, text in to text out, as two tables.
     python3 "$root/scripts/bench_table.py" "$build/bench/calcora_bench" "${2:-5}"
     ;;
   *)
