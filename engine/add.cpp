@@ -29,10 +29,10 @@ namespace {
 std::optional<std::string> sumOf(bool plus, std::string_view op1, std::string_view op2, bool firstTry) {
     // Signs: reduce to an effective operation on two magnitudes, a result
     // sign for sums of negatives, and the operand order.
-    const bool neg1 = !op1.empty() && op1.front() == '-';
-    const bool neg2 = !op2.empty() && op2.front() == '-';
-    std::string_view a = neg1 ? op1.substr(1) : op1;
-    std::string_view b = neg2 ? op2.substr(1) : op2;
+    std::string_view a = op1;
+    std::string_view b = op2;
+    const bool neg1 = numtext::takeSign(a);
+    const bool neg2 = numtext::takeSign(b);
     const bool subtract = plus ? neg1 != neg2 : neg1 == neg2;
     // −a + b and −a − (−b) are both b − a.
     if (subtract && neg1) std::swap(a, b);

@@ -167,6 +167,23 @@ std::size_t significant(const Word* a, std::size_t n) {
     return n;
 }
 
+// out[0 .. nx+ny) = x × y from x taken `len` words at a time: the product of
+// each piece with y, which multiplyPiece(piece, pieceLength, into) makes in
+// `into`, is added in at the piece's place.
+template <class MultiplyPiece>
+void mulByPieces(const Word* x, std::size_t nx, std::size_t ny, std::size_t len, Word* out,
+                 MultiplyPiece multiplyPiece) {
+    std::fill(out, out + nx + ny, 0);
+    Words piece(len + ny);
+    for (std::size_t off = 0; off < nx; off += len) {
+        const std::size_t pieceLength = std::min(len, nx - off);
+        multiplyPiece(x + off, pieceLength, piece.data());
+        const Word carry = addInto(out + off, nx + ny - off, piece.data(), pieceLength + ny);
+        assert(carry == 0);
+        (void)carry;
+    }
+}
+
 // out[0 .. na+nb) = a × b by columns, for na ≥ nb ≥ 1 of any length: b is
 // taken in pieces short enough for a column's sum.
 void mulBasecase(const Word* a, std::size_t na, const Word* b, std::size_t nb, Word* out) {
@@ -174,15 +191,8 @@ void mulBasecase(const Word* a, std::size_t na, const Word* b, std::size_t nb, W
         mulColumns(a, na, b, nb, out);
         return;
     }
-    std::fill(out, out + na + nb, 0);
-    Words piece(na + kMostTermsPerColumn);
-    for (std::size_t off = 0; off < nb; off += kMostTermsPerColumn) {
-        const std::size_t len = std::min(kMostTermsPerColumn, nb - off);
-        mulColumns(a, na, b + off, len, piece.data());
-        const Word carry = addInto(out + off, na + nb - off, piece.data(), na + len);
-        assert(carry == 0);
-        (void)carry;
-    }
+    mulByPieces(b, nb, na, kMostTermsPerColumn, out,
+                [&](const Word* piece, std::size_t n, Word* into) { mulColumns(a, na, piece, n, into); });
 }
 
 void mulRec(const Word* a, std::size_t na, const Word* b, std::size_t nb, Word* out, std::size_t cutoff);
@@ -191,15 +201,8 @@ void mulRec(const Word* a, std::size_t na, const Word* b, std::size_t nb, Word* 
 // by b as a balanced product.
 void mulUnbalanced(const Word* a, std::size_t na, const Word* b, std::size_t nb, Word* out,
                    std::size_t cutoff) {
-    std::fill(out, out + na + nb, 0);
-    Words piece(2 * nb);
-    for (std::size_t off = 0; off < na; off += nb) {
-        const std::size_t len = std::min(nb, na - off);
-        mulRec(a + off, len, b, nb, piece.data(), cutoff);
-        const Word carry = addInto(out + off, na + nb - off, piece.data(), len + nb);
-        assert(carry == 0);
-        (void)carry;
-    }
+    mulByPieces(a, na, nb, nb, out,
+                [&](const Word* piece, std::size_t n, Word* into) { mulRec(piece, n, b, nb, into, cutoff); });
 }
 
 // out[0 .. na+nb) = a × b.

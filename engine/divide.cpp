@@ -84,13 +84,6 @@ void checkWideWindows(std::string_view numerator, const BigUInt& divisor, std::s
     }
 }
 
-// Takes one leading "-" off `text`; true when there was one.
-bool takeSign(std::string_view& text) {
-    if (text.empty() || text.front() != '-') return false;
-    text.remove_prefix(1);
-    return true;
-}
-
 // `text` without its leading zeros (StripFrontZeros as a view).
 std::string_view withoutFrontZeros(std::string_view text) {
     return text.substr(std::min(text.find_first_not_of('0'), text.size()));
@@ -104,8 +97,8 @@ std::string LargeDiv(std::int16_t SF, std::string_view NIN, std::string_view DIN
     std::string numeratorStore, divisorStore;
     std::string_view numerator = numtext::cleanedView(NIN, numeratorStore);
     std::string_view divisor = numtext::cleanedView(DIN, divisorStore);
-    bool negative = takeSign(numerator);
-    if (takeSign(divisor)) negative = !negative;
+    bool negative = numtext::takeSign(numerator);
+    if (numtext::takeSign(divisor)) negative = !negative;
 
     // The length refusal comes before any other test.
     numerator = withoutFrontZeros(numerator);

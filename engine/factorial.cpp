@@ -9,7 +9,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <numbers>
 #include <string>
 #include <string_view>

@@ -30,6 +30,12 @@ bool takeSign(std::string& text) {
     return true;
 }
 
+bool takeSign(std::string_view& text) {
+    if (text.empty() || text.front() != '-') return false;
+    text.remove_prefix(1);
+    return true;
+}
+
 bool isNumberString(std::string_view magnitude) {
     bool point = false;
     std::size_t i = 0;

@@ -20,6 +20,7 @@ namespace calcora::numtext {
 
 // Removes one leading "-" from `text`; true when there was one.
 bool takeSign(std::string& text);
+bool takeSign(std::string_view& text);
 
 // True when `magnitude` holds only "0"-"9" and at most one "." (the empty
 // text and "." included).

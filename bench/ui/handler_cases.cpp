@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "handler_cases.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -8,6 +9,8 @@
 #include <cstdint>
 #include <functional>
 #include <random>
+
+#include "frame_goal_reporter.h"
 
 namespace calcora::bench {
 
@@ -254,6 +257,25 @@ void HandlerWindow::arrange(const HandlerCase& c) {
 void HandlerWindow::set(const char* name, const QString& text) {
     QLineEdit* box = window.findChild<QLineEdit*>(QString::fromLatin1(name));
     if (box->text() != text) box->setText(text);
+}
+
+int runCaseBenchmarks(int argc, char** argv, CaseBenchmark timeCase, const char* heading) {
+    benchmark::Initialize(&argc, argv);
+    // No display is needed: the window paints into memory.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+
+    for (const HandlerCase& c : handlerCases()) {
+        benchmark::RegisterBenchmark(caseName(c).c_str(), timeCase, c)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Iterations(kClickIterations);
+    }
+    FrameGoalReporter reporter(heading);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace calcora::bench

@@ -42,6 +42,12 @@ const std::vector<HandlerCase>& handlerCases();
 // "handler/input", the name of the case's benchmark row.
 std::string caseName(const HandlerCase& c);
 
+// The main of a program that times every case with `timeCase` (offscreen,
+// kClickIterations clicks, real time in milliseconds), reported against one
+// 60 Hz frame in a table headed `heading`.
+using CaseBenchmark = void (*)(benchmark::State&, const HandlerCase&);
+int runCaseBenchmarks(int argc, char** argv, CaseBenchmark timeCase, const char* heading);
+
 // The real window, shown, with the seams that would open a message box,
 // start a program or open a browser made silent.
 class HandlerWindow {

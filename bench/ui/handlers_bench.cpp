@@ -10,9 +10,6 @@
 // boxes are filled before every click with the timer paused.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
-#include "frame_goal_reporter.h"
 #include "handler_cases.h"
 
 namespace {
@@ -33,20 +30,5 @@ void clickBenchmark(benchmark::State& state, const HandlerCase& c) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    // No display is needed: the window draws into memory.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-
-    for (const HandlerCase& c : calcora::bench::handlerCases()) {
-        benchmark::RegisterBenchmark(calcora::bench::caseName(c).c_str(), clickBenchmark, c)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime()
-            ->Iterations(calcora::bench::kClickIterations);
-    }
-    calcora::bench::FrameGoalReporter reporter("handler/input");
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return calcora::bench::runCaseBenchmarks(argc, argv, clickBenchmark, "handler/input");
 }

@@ -19,14 +19,13 @@
 // not exposed paints nothing) reports an error instead of a time.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QWindow>
 #include <array>
 #include <string>
 
-#include "frame_goal_reporter.h"
 #include "handler_cases.h"
 
 namespace {
@@ -109,20 +108,5 @@ void clickToPaintBenchmark(benchmark::State& state, const HandlerCase& c) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    // No display is needed: the window paints into memory.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-
-    for (const HandlerCase& c : calcora::bench::handlerCases()) {
-        benchmark::RegisterBenchmark(calcora::bench::caseName(c).c_str(), clickToPaintBenchmark, c)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime()
-            ->Iterations(calcora::bench::kClickIterations);
-    }
-    calcora::bench::FrameGoalReporter reporter("handler/input, click to paint");
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return calcora::bench::runCaseBenchmarks(argc, argv, clickToPaintBenchmark, "handler/input, click to paint");
 }
